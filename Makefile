@@ -1,0 +1,63 @@
+# Set-up and build entry points. `make demo` and `make test` install what is missing
+# (apt-get, as root), configure, build, then run.
+BUILD      ?= build
+BENCH_BUILD ?= build-bench
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+PACKAGES := cmake ninja-build g++ ccache pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth tzdata
+BENCH_PACKAGES := libmuparser-dev
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps bench-deps configure build test demo bench sanitize clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+bench-deps: deps
+	@missing=$$(for p in $(BENCH_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Starts the program; under a headless shell run `xvfb-run make demo`.
+demo: build
+	$(BUILD)/demo/OrvControls
+
+bench: bench-deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DORVKIT_BUILD_BENCH=ON -DORVKIT_BUILD_TESTS=OFF -DORVKIT_BUILD_DEMO=OFF $(CMAKE_ARGS)
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@set -e; for b in $(BENCH_BUILD)/bench/bench_*; do \
+	  echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b $(BENCH_ARGS); done
+
+sanitize: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVKIT_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BENCH_BUILD) $(ASAN_BUILD)

@@ -1,0 +1,39 @@
+#include <orvkit/core/OrvkitFpu.h>
+
+#include <orvkit/core/OrvkitExceptions.h>
+
+#include <QCoreApplication>
+#include <cfenv>
+
+namespace orv {
+
+namespace {
+constexpr int kTrapped = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+}
+
+TOrvFpuCheck::TOrvFpuCheck() : fSaved(std::fetestexcept(kTrapped))
+{
+    std::feclearexcept(kTrapped);
+}
+
+TOrvFpuCheck::~TOrvFpuCheck()
+{
+    std::feclearexcept(kTrapped);
+    if (fSaved != 0)
+        std::feraiseexcept(fSaved);
+}
+
+void TOrvFpuCheck::Check() const
+{
+    const int raised = std::fetestexcept(kTrapped);
+    if (raised == 0)
+        return;
+    std::feclearexcept(kTrapped);
+    if (raised & FE_INVALID)
+        throw EInvalidOp(QCoreApplication::translate("OrvkitFpu", "Invalid floating point operation"));
+    if (raised & FE_DIVBYZERO)
+        throw EZeroDivide(QCoreApplication::translate("OrvkitFpu", "Floating point division by zero"));
+    throw EOverflow(QCoreApplication::translate("OrvkitFpu", "Floating point overflow"));
+}
+
+} // namespace orv
