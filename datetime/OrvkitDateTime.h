@@ -1,0 +1,148 @@
+#pragma once
+
+#include <orvkit/core/OrvkitGlobals.h>
+
+#include <QChar>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace orv {
+
+// Date switches, read by the date routines at every call. Change them through
+// TOrvScopedValue so that every path restores them.
+extern bool GlobalRaiseDateErrors;            ///< failed date/time conversions raise (default true)
+extern TOrv2DigitYr GlobalTwoDigitYearMode;   ///< how a one- or two-digit year is completed
+extern uint16_t GlobalTwoDigitYearCutOff;     ///< first year of the edyCutOff window (1950)
+extern QChar GlobalDurationSeparator;         ///< between the units of a duration text (":")
+/// Unit words, indexed by TOrvDurationType (weeks, days, hours, minutes, seconds); empty by default.
+extern std::array<QString, 5> GlobalDurationSuffixes;
+
+/// The date messages; each is raised as EConvertError.
+enum TOrvDateMessage {
+    edmInvalidDate,     ///< "Invalid Date"
+    edmInvalidTime,     ///< "Invalid Time"
+    edmInvalidDateTime, ///< "Invalid Date/Time"
+    edmInvalidMonth,    ///< "Invalid Month"
+};
+QString DateMessageText(TOrvDateMessage message);
+/// Raises EConvertError with the message, followed by " - " and `detail` when it is not empty.
+[[noreturn]] void RaiseDateError(TOrvDateMessage message, const QString& detail = QString());
+
+/// Smallest and largest whole days a date-time can hold: 0001-01-01 and 9999-12-31.
+inline constexpr int32_t MinDateDay = -693593;
+inline constexpr int32_t MaxDateDay = 2958465;
+
+// The clock. Every "today" and "now" of the suite reads this one source.
+using TOrvClockSource = std::function<TDateTime()>;
+/// Replaces the clock; an empty source restores the system's local clock.
+void SetClockSource(TOrvClockSource source);
+/// The local date and time from the current clock source.
+TDateTime NowDateTime();
+
+/// Replaces the clock for the length of a scope (tests pin "today" with it).
+class [[nodiscard]] TOrvClockOverride {
+public:
+    explicit TOrvClockOverride(TOrvClockSource source);
+    /// A clock standing still at `fixedNow`.
+    explicit TOrvClockOverride(TDateTime fixedNow);
+    ~TOrvClockOverride();
+    TOrvClockOverride(const TOrvClockOverride&) = delete;
+    TOrvClockOverride& operator=(const TOrvClockOverride&) = delete;
+
+private:
+    TOrvClockSource fSaved;
+};
+
+// Clock and parts. Day of week numbers are 1 = Sunday ... 7 = Saturday unless named ISO
+// (1 = Monday ... 7 = Sunday).
+TDateTime TodayDate();
+uint16_t TodayYear();
+uint16_t TodayMonth();
+uint16_t TodayDay();
+uint16_t TodayDayOfWeek();
+uint16_t TodayISODayOfWeek();
+
+/// Year, month and day of the truncated value; all 0 when it lies outside 0001..9999.
+void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day);
+uint16_t DateYear(TDateTime value);
+uint16_t DateMonth(TDateTime value);
+uint16_t DateDay(TDateTime value);
+uint16_t DateDayOfWeek(TDateTime value);
+/// Raises "Invalid Date" for a date that does not exist (year 1..9999).
+TDateTime MakeDate(uint16_t year, uint16_t month, uint16_t day);
+/// The same without raising: false for a date that does not exist.
+bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result);
+/// Raises "Invalid Time" unless hour < 24, minute < 60, second < 60, millisecond < 1000.
+TDateTime MakeTime(uint16_t hour, uint16_t minute, uint16_t second, uint16_t millisecond);
+/// The time of day, rounded to the millisecond; raises "Invalid Date/Time" for a value
+/// outside the date range or not a number.
+void SplitTime(TDateTime value, uint16_t& hour, uint16_t& minute, uint16_t& second, uint16_t& millisecond);
+/// A date and a time of day (0 <= time < 1) as one value; before 1899-12-30 the time
+/// counts away from zero, as the integer part is the date.
+TDateTime ComposeDateTime(TDateTime date, TDateTime time);
+/// The time of day of a value (0 <= result < 1).
+TDateTime TimeOfDay(TDateTime value);
+
+// Calendar arithmetic. The time of day of the input survives. A result outside the date
+// range raises "Invalid Date".
+TDateTime DateAddDays(TDateTime value, double days);
+TDateTime DateSubDays(TDateTime value, double days);
+TDateTime DateAddWeeks(TDateTime value, double weeks);
+TDateTime DateSubWeeks(TDateTime value, double weeks);
+/// Whole months with the day clamped to the month's end; a fraction of n adds frac(n)*30 days.
+TDateTime DateAddMonths(TDateTime value, double months);
+TDateTime DateSubMonths(TDateTime value, double months);
+TDateTime DateAddWholeMonths(TDateTime value, int32_t months);
+TDateTime DateAddQuarters(TDateTime value, double quarters);
+TDateTime DateSubQuarters(TDateTime value, double quarters);
+TDateTime DateAddSemesters(TDateTime value, double semesters);
+TDateTime DateSubSemesters(TDateTime value, double semesters);
+/// 29 February becomes 28 February in a year that is not leap; frac(n) adds frac(n)*365.25 days.
+TDateTime DateAddYears(TDateTime value, double years);
+TDateTime DateSubYears(TDateTime value, double years);
+TDateTime TimeAddHours(TDateTime value, double hours);
+TDateTime TimeSubHours(TDateTime value, double hours);
+TDateTime TimeAddMinutes(TDateTime value, double minutes);
+TDateTime TimeSubMinutes(TDateTime value, double minutes);
+TDateTime TimeAddSeconds(TDateTime value, double seconds);
+TDateTime TimeSubSeconds(TDateTime value, double seconds);
+TDateTime StartOfYearDate(uint16_t year);
+TDateTime EndOfYearDate(uint16_t year);
+TDateTime FirstOfMonthDate(uint16_t month, uint16_t year);
+/// Truncated a minus truncated b.
+int32_t DayDifference(TDateTime a, TDateTime b);
+bool SameDate(TDateTime a, TDateTime b);
+bool DifferentDate(TDateTime a, TDateTime b);
+
+// Calendar facts.
+bool YearIsLeap(uint16_t year);
+bool DateInLeapYear(TDateTime value);
+/// Raises "Invalid Month" for a month outside 1..12.
+uint16_t DaysInMonthOf(uint16_t month, uint16_t year);
+uint16_t DaysInDateMonth(TDateTime value);
+
+// Sunday-based weeks: week 1 is the Sunday-to-Saturday week that holds 1 January.
+TDateTime WeekStartSunday(TDateTime value);
+TDateTime FirstSundayOfYear(uint16_t year);
+uint16_t WeekNumber(TDateTime value);
+TDateTime WeekNumberStart(uint16_t week, uint16_t year);
+
+// ISO 8601 weeks.
+TDateTime WeekStartMonday(TDateTime value);
+TDateTime FirstMondayOfYear(uint16_t year);
+uint16_t ISODayOfWeek(TDateTime value);
+uint16_t HostToISODayOfWeek(uint16_t hostDay);
+uint16_t ISOToHostDayOfWeek(uint16_t isoDay);
+uint16_t ISOWeeksInYear(uint16_t year);
+void ISOWeekNumber(TDateTime value, uint16_t& week, uint16_t& year);
+TDateTime ISOWeekStart(uint16_t week, uint16_t year);
+
+// File time: 100-nanosecond ticks since 1601-01-01 UTC; date-times are local.
+/// Raises "Invalid Date/Time" for a file time past 9999.
+TDateTime FileTimeToDate(uint64_t fileTime);
+/// 0 for values at or before 1601-01-01; raises "Invalid Date/Time" past 9999 or for NaN.
+uint64_t DateToFileTime(TDateTime value);
+
+} // namespace orv
