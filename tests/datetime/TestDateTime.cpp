@@ -3,6 +3,8 @@
 
 #include "ScopedTZ.h"
 
+#include "PrintQString.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
