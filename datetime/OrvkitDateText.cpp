@@ -212,7 +212,11 @@ TOrvParse ParseDate(const QString& original, uint16_t order, bool impliedHistori
     if (parts.fTooMany)
         return epFailed;
 
-    int64_t year = TodayYear(), month = TodayMonth(), day = 0;
+    // One reading of the clock serves the whole text.
+    uint16_t thisYear = 0, thisMonth = 0, today = 0;
+    if (parts.fCount < 3)
+        SplitDate(NowDateTime(), thisYear, thisMonth, today);
+    int64_t year = thisYear, month = thisMonth, day = 0;
     switch (parts.fCount) {
     case 1:
         day = numbers[0];
@@ -220,7 +224,7 @@ TOrvParse ParseDate(const QString& original, uint16_t order, bool impliedHistori
     case 2:
         day = numbers[order == doDMY ? 0 : 1];
         month = numbers[order == doDMY ? 1 : 0];
-        if (impliedHistoric && (month > TodayMonth() || (month == TodayMonth() && day > TodayDay())))
+        if (impliedHistoric && (month > thisMonth || (month == thisMonth && day > today)))
             --year;
         break;
     default:

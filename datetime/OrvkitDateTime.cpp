@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QTimeZone>
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -31,6 +33,7 @@ static_assert(std::size(kTexts) == edmInvalidMonth + 1);
 constexpr int64_t kDateDelta = 693594; // day number of 1899-12-30 counted from 0001-01-01 as day 1
 constexpr double kMsPerDay = 86400000.0;
 constexpr int64_t kFileTimeEpochDay = -109205; // 1601-01-01
+constexpr int64_t kUnixEpochDay = 25569;      // 1970-01-01
 constexpr double kTicksPerDay = 864000000000.0;
 
 // Whole day of a value, truncated toward zero. Values far outside the date range are
@@ -82,11 +85,18 @@ uint16_t IsoDayOf(int64_t day)
     return HostToISODayOfWeek(HostDayOf(day));
 }
 
+// The local clock. localtime_r follows the zone read at the last tzset(), which keeps a
+// reading of the clock cheap.
 TDateTime SystemNow()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
-    return double(DayOf(d.year(), d.month(), d.day())) + now.time().msecsSinceStartOfDay() / kMsPerDay;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+    const std::time_t seconds = std::time_t(ms / 1000);
+    std::tm local{};
+    if (!localtime_r(&seconds, &local))
+        return double(kUnixEpochDay) + double(ms) / kMsPerDay;
+    const double time = ((local.tm_hour * 60 + local.tm_min) * 60 + local.tm_sec) * 1000.0 + double(ms % 1000);
+    return double(DayOf(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)) + time / kMsPerDay;
 }
 
 TOrvClockSource& ClockSource()
@@ -253,14 +263,15 @@ void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day)
         year = month = day = 0;
         return;
     }
-    const int64_t t = 4 * (n + 693900) - 1;
-    const int64_t c = t / 146097;
-    const int64_t j = (t - 146097 * c) / 4;
-    const int64_t y = (4 * j + 3) / 1461;
-    const int64_t d = (4 * j + 7 - 1461 * y) / 4;
-    const int64_t m = (5 * d - 3) / 153;
+    // Every term is non-negative inside the range, so unsigned 32-bit arithmetic is exact.
+    const uint32_t t = 4 * uint32_t(n + 693900) - 1;
+    const uint32_t c = t / 146097;
+    const uint32_t j = (t - 146097 * c) / 4;
+    const uint32_t y = (4 * j + 3) / 1461;
+    const uint32_t d = (4 * j + 7 - 1461 * y) / 4;
+    const uint32_t m = (5 * d - 3) / 153;
     day = uint16_t((5 * d + 2 - 153 * m) / 5);
-    const int64_t fullYear = 100 * c + y;
+    const uint32_t fullYear = 100 * c + y;
     if (m < 10) {
         month = uint16_t(m + 3);
         year = uint16_t(fullYear);
@@ -300,7 +311,12 @@ bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result)
 {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > MonthLength(month, year))
         return false;
-    result = double(DayOf(year, month, day));
+    // Years from 1 on need no floor division; this is the hot path of every encoding.
+    static constexpr uint32_t kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const auto y = uint32_t(year - 1);
+    const uint32_t leapDay = month > 2 && IsLeap(year) ? 1 : 0;
+    const uint32_t days = y * 365 + y / 4 - y / 100 + y / 400 + kBefore[month - 1] + leapDay + uint32_t(day);
+    result = double(int64_t(days) - kDateDelta);
     return true;
 }
 
