@@ -719,9 +719,10 @@ void CheckRotationsAgainstStd(T (*left)(T, int), T (*right)(T, int))
 {
     std::mt19937_64 random(42);
     std::uniform_int_distribution<int> counts(-300, 300);
+    const int extremes[] = {INT_MIN, INT_MIN + 1, INT_MAX, INT_MAX - 1};
     for (int i = 0; i < 2000; ++i) {
         const auto value = static_cast<T>(random());
-        const int count = i < 4 ? (i < 2 ? INT_MIN : INT_MAX) - (i & 1) : counts(random);
+        const int count = i < 4 ? extremes[i] : counts(random);
         ASSERT_EQ(left(value, count), std::rotl(value, count)) << value << " " << count;
         ASSERT_EQ(right(value, count), std::rotr(value, count)) << value << " " << count;
     }
