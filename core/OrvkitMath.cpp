@@ -6,6 +6,7 @@
 #include <QChar>
 #include <algorithm>
 #include <array>
+#include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -29,15 +30,27 @@ T Opaque(T value)
     return held;
 }
 
-// Runs f on its arguments between clearing and testing the FPU flags, so an overflow,
-// invalid operation or zero divide raises the matching exception.
+constexpr int kTrappedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
+
+// Overflow, invalid operation and zero divide surface as exceptions. They leave a
+// non-finite result, so a finite one comes back at once, after dropping any flag an
+// intermediate step raised on the way to it (a square overflowing where only its
+// reciprocal is used). A non-finite result is computed again between clearing and
+// testing the flags to learn which error it was; infinite or NaN arguments give no
+// flag and pass through quietly. Clearing the flags is slow, testing them is not.
 template <typename F, typename... Args>
 Extended FpuChecked(F f, Args... args)
 {
-    TOrvFpuCheck fpu;
+    const int before = std::fetestexcept(kTrappedFlags);
     volatile Extended result = f(Opaque(args)...);
+    if (const int raised = std::fetestexcept(kTrappedFlags) & ~before)
+        std::feclearexcept(raised);
+    if (std::isfinite(result))
+        return result;
+    TOrvFpuCheck fpu;
+    volatile Extended again = f(Opaque(args)...);
     fpu.Check();
-    return result;
+    return again;
 }
 
 constexpr Extended kTwoPow63 = 9223372036854775808.0L;
@@ -555,13 +568,12 @@ Extended SafeTan(Extended x)
 
 void RawSinCos(Extended x, Extended& sine, Extended& cosine)
 {
-    TOrvFpuCheck fpu;
-    Extended s;
-    Extended c;
-    ::sincosl(Opaque(x), &s, &c);
-    fpu.Check();
-    sine = s;
-    cosine = c;
+    ::sincosl(x, &sine, &cosine);
+    // Only an infinite or NaN angle leaves the range; the check tells which of them.
+    if (!std::isfinite(sine) || !std::isfinite(cosine)) {
+        sine = FpuChecked([](Extended v) { return std::sin(v); }, x);
+        cosine = FpuChecked([](Extended v) { return std::cos(v); }, x);
+    }
 }
 
 void SafeSinCos(Extended x, Extended& sine, Extended& cosine)

@@ -462,6 +462,33 @@ TEST(OrvkitMathFpu, CallerFlagsAreKept)
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
+// A step that overflows on the way to a finite answer neither raises nor leaves a flag.
+TEST(OrvkitMathFpu, IntermediateOverflowToFiniteResultIsQuiet)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    const long double lnGamma = LnGammaOf(1.0E3000L); // 1/z^2 of an overflowing square
+    EXPECT_TRUE(Near(lnGamma, std::lgamma(1.0E3000L), 1.0E-18L));
+    EXPECT_EQ(FloorMod(LDBL_MAX, 1.0E-300L), std::fmod(LDBL_MAX, 1.0E-300L)); // x / y overflows
+    EXPECT_EQ(FloatIntPower(10, -4940), PowerByUInt(0.1L, 4940));            // 10^4940 overflows
+    EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO), 0);
+    // Nor does an error that was raised.
+    EXPECT_THROW(HypCos(1.0E6L), EOverflow);
+    EXPECT_THROW(RawLog2(0), EZeroDivide);
+    EXPECT_EQ(std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO), 0);
+}
+
+// Infinite and NaN arguments are no new error: they pass through quietly.
+TEST(OrvkitMathFpu, NonFiniteArgumentsPassQuietly)
+{
+    const long double inf = std::numeric_limits<long double>::infinity();
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    EXPECT_EQ(HypCos(-inf), inf);
+    EXPECT_EQ(FloatPower(inf, 2), inf);
+    EXPECT_EQ(HypTan(inf), 1);
+    EXPECT_TRUE(std::isnan(RawLog10(nan)));
+    EXPECT_TRUE(std::isnan(HypSin(nan)));
+}
+
 // ---------------------------------------------------------------------------------
 // Trigonometry
 
