@@ -36,8 +36,9 @@ constexpr int kTrappedFlags = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 // non-finite result, so a finite one comes back at once, after dropping any flag an
 // intermediate step raised on the way to it (a square overflowing where only its
 // reciprocal is used). A non-finite result is computed again between clearing and
-// testing the flags to learn which error it was; infinite or NaN arguments give no
-// flag and pass through quietly. Clearing the flags is slow, testing them is not.
+// testing the flags to learn which error it was; an infinite result of an infinite
+// argument, or a NaN argument, raises no flag and passes through quietly. Clearing the
+// flags is slow, testing them is not, hence clearing only when something was raised.
 template <typename F, typename... Args>
 Extended FpuChecked(F f, Args... args)
 {
