@@ -380,6 +380,8 @@ Extended Hypotenuse(Extended a, Extended b)
         return y;
     if (y == 0)
         return x;
+    if (std::isinf(x) || std::isinf(y))
+        return std::numeric_limits<Extended>::infinity(); // inf / inf would be invalid
     return FpuChecked(
         [](Extended p, Extended q) {
             const Extended larger = std::max(p, q);

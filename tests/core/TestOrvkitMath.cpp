@@ -297,6 +297,9 @@ TEST(OrvkitMathHelpers, Hypotenuse)
     EXPECT_TRUE(Near(Hypotenuse(3.0E4000L, 4.0E4000L), 5.0E4000L, 1.0E-18L));
     EXPECT_TRUE(Near(Hypotenuse(3.0E-4000L, -4.0E-4000L), 5.0E-4000L, 1.0E-18L));
     EXPECT_THROW(Hypotenuse(LDBL_MAX, LDBL_MAX), EOverflow);
+    const long double inf = std::numeric_limits<long double>::infinity();
+    EXPECT_EQ(Hypotenuse(inf, -inf), inf);
+    EXPECT_EQ(Hypotenuse(3, -inf), inf);
 }
 
 TEST(OrvkitMathHelpers, MinAndMax)
