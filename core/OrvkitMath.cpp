@@ -198,7 +198,7 @@ constexpr std::array<Extended, 26> kReciprocalGammaSeries = {
     0.0000000000000001L,
 };
 
-// Rotation within the low `Width` bits; the count is taken modulo the width, so a
+// Rotation within the width of T; the count is taken modulo the width, so a
 // negative count turns the other way, as std::rotl does.
 template <typename T>
 T RotateLeftOf(T value, int count)
