@@ -45,11 +45,6 @@ int64_t DayNumber(TDateTime value)
     return value > 0 ? int64_t(1000000000) : int64_t(-1000000000);
 }
 
-bool InDateRange(int64_t day)
-{
-    return day >= MinDateDay && day <= MaxDateDay;
-}
-
 bool IsLeap(int64_t year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -256,31 +251,6 @@ uint16_t TodayISODayOfWeek()
     return ISODayOfWeek(NowDateTime());
 }
 
-void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day)
-{
-    const int64_t n = DayNumber(value);
-    if (!InDateRange(n)) {
-        year = month = day = 0;
-        return;
-    }
-    // Every term is non-negative inside the range, so unsigned 32-bit arithmetic is exact.
-    const uint32_t t = 4 * uint32_t(n + 693900) - 1;
-    const uint32_t c = t / 146097;
-    const uint32_t j = (t - 146097 * c) / 4;
-    const uint32_t y = (4 * j + 3) / 1461;
-    const uint32_t d = (4 * j + 7 - 1461 * y) / 4;
-    const uint32_t m = (5 * d - 3) / 153;
-    day = uint16_t((5 * d + 2 - 153 * m) / 5);
-    const uint32_t fullYear = 100 * c + y;
-    if (m < 10) {
-        month = uint16_t(m + 3);
-        year = uint16_t(fullYear);
-    } else {
-        month = uint16_t(m - 9);
-        year = uint16_t(fullYear + 1);
-    }
-}
-
 uint16_t DateYear(TDateTime value)
 {
     uint16_t y = 0, m = 0, d = 0;
@@ -305,24 +275,6 @@ uint16_t DateDay(TDateTime value)
 uint16_t DateDayOfWeek(TDateTime value)
 {
     return HostDayOf(DayNumber(value));
-}
-
-bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result)
-{
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > MonthLength(month, year))
-        return false;
-    // Years from 1 on need no floor division; this is the hot path of every encoding.
-    static constexpr uint32_t kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const auto y = uint32_t(year - 1);
-    const uint32_t leapDay = month > 2 && IsLeap(year) ? 1 : 0;
-    const uint32_t days = y * 365 + y / 4 - y / 100 + y / 400 + kBefore[month - 1] + leapDay + uint32_t(day);
-    result = double(int64_t(days) - kDateDelta);
-    return true;
-}
-
-TDateTime MakeDate(uint16_t year, uint16_t month, uint16_t day)
-{
-    return EncodeOrRaise(year, month, day);
 }
 
 TDateTime MakeTime(uint16_t hour, uint16_t minute, uint16_t second, uint16_t millisecond)
