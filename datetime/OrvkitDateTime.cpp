@@ -80,6 +80,22 @@ uint16_t IsoDayOf(int64_t day)
     return HostToISODayOfWeek(HostDayOf(day));
 }
 
+// The first day of a day's week, and of a year's first whole week, for a numbering of
+// the weekdays that gives the week's first day 1.
+template <uint16_t (*DayNumberInWeek)(int64_t)>
+int64_t WeekStartOf(int64_t day)
+{
+    return day - DayNumberInWeek(day) + 1;
+}
+
+template <uint16_t (*DayNumberInWeek)(int64_t)>
+int64_t FirstWeekStartOf(int64_t year)
+{
+    const int64_t jan1 = DayOf(year, 1, 1);
+    const uint16_t n = DayNumberInWeek(jan1);
+    return n == 1 ? jan1 : jan1 + 8 - n;
+}
+
 // The local clock. localtime_r follows the zone read at the last tzset(), which keeps a
 // reading of the clock cheap.
 TDateTime SystemNow()
@@ -463,45 +479,38 @@ uint16_t DaysInDateMonth(TDateTime value)
 
 TDateTime WeekStartSunday(TDateTime value)
 {
-    const int64_t day = DayNumber(value);
-    return double(day - HostDayOf(day) + 1);
+    return double(WeekStartOf<HostDayOf>(DayNumber(value)));
 }
 
 TDateTime FirstSundayOfYear(uint16_t year)
 {
-    const int64_t jan1 = DayOf(year, 1, 1);
-    const uint16_t dow = HostDayOf(jan1);
-    return double(dow == 1 ? jan1 : jan1 + 8 - dow);
+    return double(FirstWeekStartOf<HostDayOf>(year));
 }
 
 uint16_t WeekNumber(TDateTime value)
 {
     const int64_t day = DayNumber(value);
-    const int64_t jan1 = DayOf(DateYear(value), 1, 1);
-    const int64_t week2 = jan1 - HostDayOf(jan1) + 1 + 7;
+    const int64_t week2 = WeekStartOf<HostDayOf>(DayOf(DateYear(value), 1, 1)) + 7;
     if (day < week2)
         return 1;
-    return uint16_t(2 + (int64_t(WeekStartSunday(value)) - week2) / 7);
+    return uint16_t(2 + (WeekStartOf<HostDayOf>(day) - week2) / 7);
 }
 
 TDateTime WeekNumberStart(uint16_t week, uint16_t year)
 {
-    const TDateTime first = FirstSundayOfYear(year);
-    const bool onJan1 = int64_t(first) == DayOf(year, 1, 1);
-    return first + 7.0 * (int(week) - (onJan1 ? 1 : 2));
+    const int64_t first = FirstWeekStartOf<HostDayOf>(year);
+    const bool onJan1 = first == DayOf(year, 1, 1);
+    return double(first) + 7.0 * (int(week) - (onJan1 ? 1 : 2));
 }
 
 TDateTime WeekStartMonday(TDateTime value)
 {
-    const int64_t day = DayNumber(value);
-    return double(day - IsoDayOf(day) + 1);
+    return double(WeekStartOf<IsoDayOf>(DayNumber(value)));
 }
 
 TDateTime FirstMondayOfYear(uint16_t year)
 {
-    const int64_t jan1 = DayOf(year, 1, 1);
-    const uint16_t iso = IsoDayOf(jan1);
-    return double(iso == 1 ? jan1 : jan1 + 8 - iso);
+    return double(FirstWeekStartOf<IsoDayOf>(year));
 }
 
 uint16_t ISODayOfWeek(TDateTime value)
@@ -528,10 +537,10 @@ uint16_t ISOWeeksInYear(uint16_t year)
 void ISOWeekNumber(TDateTime value, uint16_t& week, uint16_t& year)
 {
     const int64_t day = DayNumber(value);
-    const int64_t monday = int64_t(WeekStartMonday(value));
+    const int64_t monday = WeekStartOf<IsoDayOf>(day);
     year = DateYear(value);
     const int64_t jan4 = DayOf(year, 1, 4);
-    const int64_t jan4Monday = jan4 - IsoDayOf(jan4) + 1;
+    const int64_t jan4Monday = WeekStartOf<IsoDayOf>(jan4);
     if (IsoDayOf(jan4) >= 5) {
         const int64_t first = jan4Monday + 7;
         week = day < first ? 1 : uint16_t(2 + (monday - first) / 7);
