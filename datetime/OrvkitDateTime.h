@@ -85,8 +85,9 @@ TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 /// The time of day of a value (0 <= result < 1).
 TDateTime TimeOfDay(TDateTime value);
 
-// Calendar arithmetic. The time of day of the input survives. A result outside the date
-// range raises "Invalid Date".
+// Calendar arithmetic. The time of day of the input survives. The month and year rules
+// raise "Invalid Date" for an input or a result outside the date range; the day and time
+// steps are plain additions.
 TDateTime DateAddDays(TDateTime value, double days);
 TDateTime DateSubDays(TDateTime value, double days);
 TDateTime DateAddWeeks(TDateTime value, double weeks);
