@@ -701,6 +701,16 @@ void TOrvProgCalcEngine::DoResult()
     });
 }
 
+void TOrvProgCalcEngine::CompleteUnlessPending()
+{
+    // A size or spacing change only redisplays while an operator waits for its right
+    // operand; completing then would reduce it without that operand and end in an error.
+    if (IsPendingOperator(fLastCh))
+        ShowTopOrZero();
+    else
+        DoResult();
+}
+
 void TOrvProgCalcEngine::DoEquals()
 {
     DoResult();
@@ -793,7 +803,7 @@ void TOrvProgCalcEngine::SetBitSize(TOrvBitSize mode)
     AddHistory(BitSizeName(mode));
     SetDisplay(StoredDigits());
     Fire(fOnMemoryChange, this);
-    DoResult();
+    CompleteUnlessPending();
 }
 
 void TOrvProgCalcEngine::SetBitSize2(TOrvBitSize mode)
@@ -803,7 +813,7 @@ void TOrvProgCalcEngine::SetBitSize2(TOrvBitSize mode)
     fBitSize = mode;
     StoreDigits(Int64ToHexText(fValue64));
     SetDisplay(StoredDigits());
-    DoResult();
+    CompleteUnlessPending();
 }
 
 void TOrvProgCalcEngine::SetSpacing(TOrvProgSpacing mode)
@@ -819,7 +829,7 @@ void TOrvProgCalcEngine::SetSpacing(TOrvProgSpacing mode)
     case bdDec: SetDisplay(FormatInBase(fValue64)); break;
     }
     Fire(fOnMemoryChange, this);
-    DoResult();
+    CompleteUnlessPending();
 }
 
 // ---------------------------------------------------------------- memory

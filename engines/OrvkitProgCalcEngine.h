@@ -82,7 +82,8 @@ public:
     virtual void SetBaseDisplay2(TOrvBaseDisplay mode) = 0;
     virtual TOrvBaseDisplay GetBaseDisplay() = 0;
     virtual QString GetBaseDisplayStr() = 0;
-    /// Changes the word size by the size change rule, then completes the calculation.
+    /// Changes the word size by the size change rule, then completes the calculation (or,
+    /// while an operator waits for its right operand, shows the top operand at the new size).
     virtual void SetBitSize(TOrvBitSize mode) = 0;
     /// The same without events, history or the size change rule.
     virtual void SetBitSize2(TOrvBitSize mode) = 0;
@@ -287,6 +288,7 @@ private:
     int64_t OperandB() const;
     void ReduceTop();
     void ReduceTopUnguarded();
+    void CompleteUnlessPending();
     template <typename Compute>
     void UnaryOperation(const QString& history, bool guarded, Compute compute);
     void ShiftOrRotate(const QString& name, int32_t bits, int64_t (*op)(int64_t value, int bits, int count));
