@@ -646,7 +646,10 @@ TEST_F(ProgEngine, MemoryOperations)
 
 TEST_F(ProgEngine, HistoryLinesAreRegroupedWhenRead)
 {
+    int historyEvents = 0;
+    e.SetOnHistoryChange([&](IOrvProgCalcEngine*) { ++historyEvents; });
     Press(e, "F F + 1 =");
+    EXPECT_EQ(historyEvents, 5);
     EXPECT_EQ(History(e), (std::vector<std::string>{"00000000000000FF", "+", "0000000000000001", "=",
                                                     "0000000000000100"}));
     e.SetSpacing(psWord);

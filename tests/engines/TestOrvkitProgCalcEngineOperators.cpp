@@ -86,6 +86,19 @@ protected:
         EXPECT_EQ(fEngine.GetDisplayValue(), stored) << context;
     }
 
+    /// A quiet base change converts the shown word-size digits, so below 64 bits decimal
+    /// reads them as an unsigned number.
+    void ExpectReadInOtherBases(int64_t stored, const std::string& context)
+    {
+        const int64_t word = fBits == 64 ? stored : static_cast<int64_t>(LowBits(stored, fBits));
+        for (const TOrvBaseDisplay other : {bdBin, bdOct, bdDec}) {
+            fEngine.SetBaseDisplay2(other);
+            EXPECT_EQ(Display(fEngine), ShownText(word, other, fBits)) << context << " read in " << BaseName(other);
+        }
+        fEngine.SetBaseDisplay2(fBase);
+        EXPECT_EQ(Display(fEngine), ShownText(word, fBase, fBits)) << context << " read back";
+    }
+
     TOrvProgCalcEngine fEngine;
     TOrvBitSize fSize = eb64Bits;
     TOrvBaseDisplay fBase = bdHex;
@@ -104,6 +117,8 @@ TEST_P(ProgOperatorTable, BinaryOperatorsMatchIntegerArithmetic)
                 const std::string context = std::string(BaseName(fBase)) + " " + std::to_string(fBits) + ": " + keys;
                 if (const auto r = Expected(op.Code, left, right, fBits)) {
                     ExpectShows(*r, context);
+                    if (fBase == bdHex)
+                        ExpectReadInOtherBases(*r, context);
                 } else {
                     EXPECT_EQ(Display(fEngine), "Error!") << context;
                     EXPECT_EQ(fEngine.GetLastError().toStdString(), "Division by Zero") << context;
