@@ -183,29 +183,21 @@ int64_t ShiftRightAt(int64_t value, int wordBits, int count)
 
 // Counts past the word size rotate by the count modulo the size, as the processor's
 // rotate instructions do.
-int64_t RotateLeftAt(int64_t value, int wordBits, int count)
+template <auto Rotate8, auto Rotate16, auto Rotate32, auto Rotate64>
+int64_t RotateAt(int64_t value, int wordBits, int count)
 {
     const uint64_t v = static_cast<uint64_t>(value);
     const int n = count % wordBits;
     switch (wordBits) {
-    case 8: return SignExtend(RotateLeft8(static_cast<uint8_t>(v), n), 8);
-    case 16: return SignExtend(RotateLeft16(static_cast<uint16_t>(v), n), 16);
-    case 32: return SignExtend(RotateLeft32(static_cast<uint32_t>(v), n), 32);
-    default: return static_cast<int64_t>(RotateLeft64(v, n));
+    case 8: return SignExtend(Rotate8(static_cast<uint8_t>(v), n), 8);
+    case 16: return SignExtend(Rotate16(static_cast<uint16_t>(v), n), 16);
+    case 32: return SignExtend(Rotate32(static_cast<uint32_t>(v), n), 32);
+    default: return static_cast<int64_t>(Rotate64(v, n));
     }
 }
 
-int64_t RotateRightAt(int64_t value, int wordBits, int count)
-{
-    const uint64_t v = static_cast<uint64_t>(value);
-    const int n = count % wordBits;
-    switch (wordBits) {
-    case 8: return SignExtend(RotateRight8(static_cast<uint8_t>(v), n), 8);
-    case 16: return SignExtend(RotateRight16(static_cast<uint16_t>(v), n), 16);
-    case 32: return SignExtend(RotateRight32(static_cast<uint32_t>(v), n), 32);
-    default: return static_cast<int64_t>(RotateRight64(v, n));
-    }
-}
+constexpr auto RotateLeftAt = RotateAt<RotateLeft8, RotateLeft16, RotateLeft32, RotateLeft64>;
+constexpr auto RotateRightAt = RotateAt<RotateRight8, RotateRight16, RotateRight32, RotateRight64>;
 
 struct TDigitTexts {
     QString Hex, Oct, Bin;

@@ -45,7 +45,7 @@ struct TDisplayCase {
 
 class ProgDisplay : public ::testing::TestWithParam<TDisplayCase> {};
 
-TEST_P(ProgDisplay, ShowsTheWrappedAndSignedResult)
+TEST_P(ProgDisplay, ShowsWhatTheKeysGive)
 {
     const TDisplayCase& c = GetParam();
     TOrvProgCalcEngine e;
@@ -103,6 +103,29 @@ INSTANTIATE_TEST_SUITE_P(
         TDisplayCase{eb64Bits, bdHex, "8000000000000000 MOD FFFFFFFFFFFFFFFF =", "0000000000000000"},
         TDisplayCase{eb64Bits, bdHex, "F F + 1 =", "0000000000000100"}));
 
+// Digits beyond the width of the word and base, or outside the base, are ignored.
+INSTANTIATE_TEST_SUITE_P(
+    EntryWidths, ProgDisplay,
+    ::testing::Values(TDisplayCase{eb64Bits, bdHex, "123456789ABCDEF01", "123456789ABCDEF0"},
+                      TDisplayCase{eb8Bits, bdHex, "A B C", "AB"},
+                      TDisplayCase{eb8Bits, bdOct, "7 7 7 7", "777"},
+                      TDisplayCase{eb64Bits, bdOct, "1 9 2", "12"},
+                      TDisplayCase{eb8Bits, bdBin, "1 2 0 1 0 1 0 1 0 1 1", "10101010"},
+                      TDisplayCase{eb64Bits, bdDec, "123456789012345678901234", "12345678901234567890"},
+                      TDisplayCase{eb64Bits, bdDec, "1 A 2", "12"}));
+
+// Shifting right at 8 and 16 bits works on the value widened to 32 bits, so copies of the
+// sign bit come in; at 32 and 64 bits zeros come in.
+INSTANTIATE_TEST_SUITE_P(
+    SignBitShifts, ProgDisplay,
+    ::testing::Values(TDisplayCase{eb8Bits, bdHex, "80 SHR1", "C0"},
+                      TDisplayCase{eb16Bits, bdHex, "8000 SHR4", "F800"},
+                      TDisplayCase{eb32Bits, bdHex, "80000000 SHR1", "40000000"},
+                      TDisplayCase{eb64Bits, bdHex, "8000000000000000 SHR1", "4000000000000000"},
+                      TDisplayCase{eb8Bits, bdBin, "1 SHL7", "10000000"},
+                      TDisplayCase{eb16Bits, bdDec, "1 SHL15", "32768"},
+                      TDisplayCase{eb32Bits, bdDec, "1 SHL31", "-2147483648"}));
+
 TEST(ProgDisplaySpacing, GroupsByTheSpacingOfTheBase)
 {
     struct TCase {
@@ -146,28 +169,6 @@ TEST_F(ProgEngine, SpacingChangeRegroupsTheDisplay)
 }
 
 // ---------------------------------------------------------------- entry
-
-TEST_F(ProgEngine, EntryStopsAtTheWidthOfTheWordAndBase)
-{
-    Press(e, "123456789ABCDEF01");
-    EXPECT_EQ(Display(e), "123456789ABCDEF0");
-
-    At(bdHex, eb8Bits);
-    Press(e, "A B C");
-    EXPECT_EQ(Display(e), "AB");
-
-    At(bdOct, eb64Bits);
-    Press(e, "1 9 2");
-    EXPECT_EQ(Display(e), "12");
-
-    At(bdBin, eb8Bits);
-    Press(e, "1 2 0 1 0 1 0 1 0 1 1");
-    EXPECT_EQ(Display(e), "10101010");
-
-    At(bdDec, eb64Bits);
-    Press(e, "123456789012345678901234");
-    EXPECT_EQ(Display(e), "12345678901234567890");
-}
 
 TEST_F(ProgEngine, LowerCaseHexDigitsAreUpperCasedAndLeadingZerosDropped)
 {
@@ -319,22 +320,6 @@ TEST_F(ProgEngine, ShiftCountsAreClamped)
         EXPECT_EQ(e.GetDisplayValue(), 2) << BitsOf(size);
         EXPECT_EQ(e.GetLastHistoryEntry().toStdString(), "SHL 1");
     }
-}
-
-TEST_F(ProgEngine, ShiftRightOfTheSmallSizesBringsInTheSignBit)
-{
-    At(bdHex, eb8Bits);
-    Press(e, "80 SHR1");
-    EXPECT_EQ(Display(e), "C0");
-    At(bdHex, eb16Bits);
-    Press(e, "8000 SHR4");
-    EXPECT_EQ(Display(e), "F800");
-    At(bdHex, eb32Bits);
-    Press(e, "80000000 SHR1");
-    EXPECT_EQ(Display(e), "40000000");
-    At(bdHex, eb64Bits);
-    Press(e, "8000000000000000 SHR1");
-    EXPECT_EQ(Display(e), "4000000000000000");
 }
 
 TEST_F(ProgEngine, RotationsWrapWithinTheWord)
