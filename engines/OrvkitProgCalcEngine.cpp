@@ -199,6 +199,16 @@ int64_t RotateAt(int64_t value, int wordBits, int count)
 constexpr auto RotateLeftAt = RotateAt<RotateLeft8, RotateLeft16, RotateLeft32, RotateLeft64>;
 constexpr auto RotateRightAt = RotateAt<RotateRight8, RotateRight16, RotateRight32, RotateRight64>;
 
+/// The tables are indexed by these enumerations, so a value cast from an unchecked integer
+/// is refused before it can reach them.
+template <typename Enum>
+Enum Checked(Enum value, Enum last, const char* what)
+{
+    if (static_cast<int>(value) < 0 || static_cast<int>(value) > static_cast<int>(last))
+        throw std::invalid_argument(what);
+    return value;
+}
+
 struct TDigitTexts {
     QString Hex, Oct, Bin;
     const QString& In(TOrvBaseDisplay base) const { return base == bdBin ? Bin : base == bdOct ? Oct : Hex; }
@@ -718,9 +728,14 @@ QString TOrvProgCalcEngine::GetBitSizeStr() { return BitSizeName(fBitSize); }
 QString TOrvProgCalcEngine::GetSpacingStr() { return NameText(ptNoSpacing, fSpacing); }
 QString TOrvProgCalcEngine::GetSizeChangeStr() { return NameText(ptClear, fSizeChange); }
 
+void TOrvProgCalcEngine::SetSizeChange(TOrvProgSizeChange mode)
+{
+    fSizeChange = Checked(mode, pscExtend, "SetSizeChange: no such rule");
+}
+
 void TOrvProgCalcEngine::SetBaseDisplay(TOrvBaseDisplay mode)
 {
-    if (mode == fBaseDisplay)
+    if (Checked(mode, bdOct, "SetBaseDisplay: no such base") == fBaseDisplay)
         return;
     const bool pending = IsPendingOperator(fLastCh);
     QString entry;
@@ -749,7 +764,7 @@ void TOrvProgCalcEngine::SetBaseDisplay(TOrvBaseDisplay mode)
 
 void TOrvProgCalcEngine::SetBaseDisplay2(TOrvBaseDisplay mode)
 {
-    if (mode == fBaseDisplay)
+    if (Checked(mode, bdOct, "SetBaseDisplay2: no such base") == fBaseDisplay)
         return;
     DoResult();
     QString entry = ConvertEntry(fDisplayValue, mode);
@@ -781,7 +796,7 @@ void TOrvProgCalcEngine::ExtendSign()
 
 void TOrvProgCalcEngine::SetBitSize(TOrvBitSize mode)
 {
-    if (mode == fBitSize)
+    if (Checked(mode, eb64Bits, "SetBitSize: no such word size") == fBitSize)
         return;
     if (fSizeChange == pscExtend && !fValue.isEmpty())
         ParseEntry();
@@ -800,7 +815,7 @@ void TOrvProgCalcEngine::SetBitSize(TOrvBitSize mode)
 
 void TOrvProgCalcEngine::SetBitSize2(TOrvBitSize mode)
 {
-    if (mode == fBitSize)
+    if (Checked(mode, eb64Bits, "SetBitSize2: no such word size") == fBitSize)
         return;
     fBitSize = mode;
     StoreDigits(Int64ToHexText(fValue64));
@@ -810,7 +825,7 @@ void TOrvProgCalcEngine::SetBitSize2(TOrvBitSize mode)
 
 void TOrvProgCalcEngine::SetSpacing(TOrvProgSpacing mode)
 {
-    if (mode == fSpacing)
+    if (Checked(mode, psDWord, "SetSpacing: no such spacing") == fSpacing)
         return;
     fSpacing = mode;
     Fire(fOnSpacingChange, this);

@@ -25,7 +25,8 @@ using TOrvProgCalcEvent = std::function<void(IOrvProgCalcEngine* sender)>;
 /// operator is reduced. Errors inside the operators, completion, whole-value input, shifts and
 /// rotations end in the common error reaction (display "Error!", GetLastError, OnError);
 /// DoNeg, DoNot, InputRightBracket, digit entry and the base, size and spacing changes let a
-/// conversion error reach the caller.
+/// conversion error reach the caller. A base, size, spacing or size change rule outside its
+/// enumeration throws std::invalid_argument.
 class IOrvProgCalcEngine {
 public:
     virtual ~IOrvProgCalcEngine() = default;
@@ -203,7 +204,7 @@ public:
     void SetSpacing(TOrvProgSpacing mode) override;
     TOrvProgSpacing GetSpacing() override { return fSpacing; }
     QString GetSpacingStr() override;
-    void SetSizeChange(TOrvProgSizeChange mode) override { fSizeChange = mode; }
+    void SetSizeChange(TOrvProgSizeChange mode) override;
     TOrvProgSizeChange GetSizeChange() override { return fSizeChange; }
     QString GetSizeChangeStr() override;
 

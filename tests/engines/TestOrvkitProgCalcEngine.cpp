@@ -552,6 +552,14 @@ TEST_F(ProgEngine, QuietSizeChangeOnlyRereadsTheValue)
     EXPECT_EQ(e.GetHistoryLength(), 1); // the completed entry, no size line
 }
 
+TEST_F(ProgEngine, SizeChangeRuleOutsideItsEnumerationIsRefused)
+{
+    // 3 fits the rule's storage but names no rule.
+    EXPECT_THROW(e.SetSizeChange(TOrvProgSizeChange(3)), std::invalid_argument);
+    EXPECT_EQ(e.GetSizeChange(), pscClear);
+    EXPECT_EQ(e.GetSizeChangeStr().toStdString(), "Clear");
+}
+
 TEST_F(ProgEngine, NameTexts)
 {
     const std::pair<TOrvBaseDisplay, const char*> bases[] = {{bdBin, "Bin"}, {bdDec, "Dec"}, {bdHex, "Hex"}, {bdOct, "Oct"}};

@@ -164,7 +164,7 @@ TEST(ProgEngineRandom, RandomKeySequencesKeepTheEngineSound)
         orvtest::Press(e, "2 + 3 =");
         ASSERT_EQ(orvtest::Display(e), "0000000000000005") << "sequence " << sequence;
     }
-    // Only the documented conversion error of a base change away from "Error!" gets out.
+    // Only the conversion error of a base change away from "Error!" gets out.
     EXPECT_EQ(keys.PassedOn(), (std::set<std::string>{"Invalid character found during Base Conversion"}));
 }
 
