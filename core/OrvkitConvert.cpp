@@ -1,10 +1,10 @@
 #include <orvkit/core/OrvkitConvert.h>
 
-#include <orvkit/core/OrvkitDecimal.h>
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/core/OrvkitMathErrors.h>
 
 #include <QLocale>
+#include <algorithm>
 #include <limits>
 
 namespace orv {

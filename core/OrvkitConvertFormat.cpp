@@ -216,12 +216,12 @@ bool IsNonFinite(const TOrvFloatParts& parts)
     return parts.fKind == TOrvFloatParts::fpInfinite || parts.fKind == TOrvFloatParts::fpNaN;
 }
 
-void PutSignOf(Extended x, TTextBuffer& out)
+// The sign a fixed-form value shows, or 0 for none.
+char16_t SignOf(Extended x)
 {
     if (CountsAsNegative(x))
-        out.Put(u'-');
-    else if (GlobalShowPosSign && CountsAsPositive(x))
-        out.Put(u'+');
+        return u'-';
+    return GlobalShowPosSign && CountsAsPositive(x) ? u'+' : 0;
 }
 
 // |x| < 10^18 with `decimals` digits after the separator.
@@ -299,7 +299,8 @@ QString FixedOrExpText(Extended x, uint8_t decimals, TGrouping grouping)
     if (std::fabs(x) >= kFixedLimit && grouping == grNone) {
         PutExpText(parts, decimals, out);
     } else {
-        PutSignOf(x, out);
+        if (const char16_t sign = SignOf(x))
+            out.Put(sign);
         PutMagnitude(x, parts, decimals, grouping, out);
     }
     return out.ToString();
@@ -355,12 +356,8 @@ QString FloatToZeroText(Extended x, uint8_t width, uint8_t decimals)
         return BlankText(width);
     TTextBuffer magnitude;
     PutMagnitude(x, parts, decimals, grNone, magnitude);
-    QString sign;
-    if (CountsAsNegative(x))
-        sign = QStringLiteral("-");
-    else if (GlobalShowPosSign && CountsAsPositive(x))
-        sign = QStringLiteral("+");
-    return ZeroPadded(sign, magnitude.ToString(), width);
+    const char16_t sign = SignOf(x);
+    return ZeroPadded(sign ? QString(QChar(sign)) : QString(), magnitude.ToString(), width);
 }
 
 QString FloatToExpText(Extended x, uint8_t decimals)
