@@ -152,22 +152,6 @@ QString InsertThousandSeps(const QString& text, bool lakh)
 
 namespace {
 
-// The zero and sign tests of the math unit; kept local until that unit lands.
-bool CountsAsZero(Extended x)
-{
-    return std::fabs(x) < ZeroTolerance;
-}
-
-bool CountsAsNegative(Extended x)
-{
-    return x <= -ZeroTolerance;
-}
-
-bool CountsAsPositive(Extended x)
-{
-    return x >= ZeroTolerance;
-}
-
 constexpr Extended kFixedLimit = 1e18L; // from here on the integer part needs 19 digits
 constexpr int kMaxSignificant = 18;
 
@@ -219,9 +203,9 @@ bool IsNonFinite(const TOrvFloatParts& parts)
 // The sign a fixed-form value shows, or 0 for none.
 char16_t SignOf(Extended x)
 {
-    if (CountsAsNegative(x))
+    if (FloatIsNegative(x))
         return u'-';
-    return GlobalShowPosSign && CountsAsPositive(x) ? u'+' : 0;
+    return GlobalShowPosSign && FloatIsPositive(x) ? u'+' : 0;
 }
 
 // |x| < 10^18 with `decimals` digits after the separator.
@@ -293,7 +277,7 @@ QString FixedOrExpText(Extended x, uint8_t decimals, TGrouping grouping)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, true);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     TTextBuffer out;
     if (std::fabs(x) >= kFixedLimit && grouping == grNone) {
@@ -352,7 +336,7 @@ QString FloatToZeroText(Extended x, uint8_t width, uint8_t decimals)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, true);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return BlankText(width);
     TTextBuffer magnitude;
     PutMagnitude(x, parts, decimals, grNone, magnitude);
@@ -365,7 +349,7 @@ QString FloatToExpText(Extended x, uint8_t decimals)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, false);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     TTextBuffer out;
     PutExpText(parts, decimals, out);
