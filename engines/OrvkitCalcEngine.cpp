@@ -9,14 +9,15 @@
 
 #include <QStringView>
 #include <cfenv>
-#include <chrono>
 #include <cmath>
 
 namespace orv {
 
 namespace {
 
+// The codes after which a "+" or "-" is a sign, and the codes of binary operators.
 constexpr char16_t kOperatorCodes[] = u"+-*/^@#&\\|";
+constexpr char16_t kBinaryCodes[] = u"+-*/^@#&\\|%";
 
 bool IsOperatorCode(char16_t c)
 {
@@ -50,16 +51,6 @@ TOrvCalcText OperatorHistoryText(char16_t op)
     }
 }
 
-/// The day count of the date-time type for today, without touching the locale or the
-/// heap: construction must stay cheap.
-uint64_t WholeDaysNow()
-{
-    using namespace std::chrono;
-    constexpr int64_t kUnixEpochDay = 25569; // 1970-01-01 counted from 1899-12-30
-    const auto days = duration_cast<duration<int64_t, std::ratio<86400>>>(system_clock::now().time_since_epoch());
-    return static_cast<uint64_t>(days.count() + kUnixEpochDay);
-}
-
 } // namespace
 
 QString TOrvCalcEngine::ErrorMessage(const std::exception& error)
@@ -69,8 +60,10 @@ QString TOrvCalcEngine::ErrorMessage(const std::exception& error)
     return QString::fromUtf8(error.what());
 }
 
-void TOrvCalcEngine::RaiseNonFinite(Extended x)
+Extended TOrvCalcEngine::Finite(Extended x)
 {
+    if (std::isfinite(x))
+        return x;
     // The unit's own wording for these errors lives with TOrvFpuCheck; raising the
     // flag it would have seen reuses it.
     const TOrvFpuCheck fpu;
@@ -79,18 +72,8 @@ void TOrvCalcEngine::RaiseNonFinite(Extended x)
     throw EOverflow(QString()); // not reached: Check() throws for the flag just raised
 }
 
-Extended TOrvCalcEngine::CheckedResult(const TOrvFpuCheck& fpu, Extended x)
-{
-    fpu.Check();
-    if (!std::isfinite(x))
-        RaiseNonFinite(x);
-    return x;
-}
-
-TOrvCalcEngine::TOrvCalcEngine()
-    : fDisplayValue(QStringLiteral("0")), fRandomState(WholeDaysNow())
-{
-}
+// Nothing here touches the heap or the clock: an engine is built per evaluation.
+TOrvCalcEngine::TOrvCalcEngine() : fDisplayValue(QStringLiteral("0")) {}
 
 // --- internal routines -------------------------------------------------------------
 
@@ -143,10 +126,7 @@ void TOrvCalcEngine::ShowTopOperand()
 
 Extended TOrvCalcEngine::EntryValue() const
 {
-    const Extended x = TextToExtended(fValue);
-    if (!std::isfinite(x))
-        RaiseNonFinite(x);
-    return x;
+    return Finite(TextToExtended(fValue));
 }
 
 void TOrvCalcEngine::PushEntry()
@@ -312,9 +292,7 @@ void TOrvCalcEngine::DoChangeSign()
 void TOrvCalcEngine::InputString(const QString& text)
 {
     try {
-        const Extended x = TextToExtended(text);
-        if (!std::isfinite(x))
-            RaiseNonFinite(x);
+        const Extended x = Finite(TextToExtended(text));
         SetDisplay(FormatValue(x));
         fValue.clear();
         fOperands.Push(x);
@@ -391,7 +369,7 @@ void TOrvCalcEngine::ReduceTop()
             if (fOperands.IsEmpty())
                 RaiseCalcError(ectInvalidEquation);
             fOperands.Top() = ComputeFunction(code, fOperands.Top());
-        } else if (code != u'(') {
+        } else if (IsOneOf(code, kBinaryCodes)) {
             ReduceBinary(code);
         }
         fOperators.Pop();
@@ -412,23 +390,21 @@ void TOrvCalcEngine::ReduceBinary(char16_t op)
     const Extended y = fOperands.At(n);
     if (y == 0 && IsOneOf(op, u"/#&\\|"))
         RaiseMathError(emmDivisionByZero);
-    const TOrvFpuCheck fpu;
-    Extended r = 0;
-    switch (op) {
-    case u'+': r = x + y; break;
-    case u'-': r = x - y; break;
-    case u'*': r = x * y; break;
-    case u'/': r = x / y; break;
-    case u'^': r = FloatPower(x, y); break;
-    case u'@': r = FloatPower(x, 1 / y); break;
-    case u'%': r = x * 0.01L * y; break;
-    case u'#': r = FloorMod(x, y); break;
-    case u'&': r = TruncMod(x, y); break;
-    case u'\\': r = FloorDiv(x, y); break;
-    case u'|': r = TruncDiv(x, y); break;
-    default: return; // not a code of ours: nothing to apply
-    }
-    fOperands.At(n - 1) = CheckedResult(fpu, r);
+    fOperands.At(n - 1) = Computed([op, x, y]() -> Extended {
+        switch (op) {
+        case u'+': return x + y;
+        case u'-': return x - y;
+        case u'*': return x * y;
+        case u'/': return x / y;
+        case u'^': return FloatPower(x, y);
+        case u'@': return FloatPower(x, 1 / y);
+        case u'%': return x * 0.01L * y;
+        case u'#': return FloorMod(x, y);
+        case u'&': return TruncMod(x, y);
+        case u'\\': return FloorDiv(x, y);
+        default: return TruncDiv(x, y);
+        }
+    });
     fOperands.Pop();
 }
 
@@ -441,7 +417,6 @@ void TOrvCalcEngine::DoPercent()
         return;
     }
     try {
-        const TOrvFpuCheck fpu;
         Extended r = 0;
         if (!fValue.isEmpty()) {
             const Extended p = EntryValue();
@@ -452,14 +427,14 @@ void TOrvCalcEngine::DoPercent()
                 AddHistory(CalcText(ectPercent), false);
             }
             if (!fOperands.IsEmpty())
-                r = fOperands.Top() * p * 0.01L;
+                r = Computed([&] { return fOperands.Top() * p * 0.01L; });
         } else {
             const int32_t n = fOperands.TopIndex();
             if (n >= 1)
-                r = fOperands.At(n) * fOperands.At(n - 1) * 0.01L;
+                r = Computed([&] { return fOperands.At(n) * fOperands.At(n - 1) * 0.01L; });
             AddHistory(CalcText(ectPercent), false);
         }
-        ShowResult(CheckedResult(fpu, r));
+        ShowResult(r);
     } catch (const std::exception& error) {
         ReportError(error);
     }

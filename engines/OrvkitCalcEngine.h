@@ -1,5 +1,6 @@
 #pragma once
 
+#include <orvkit/core/OrvkitFpu.h>
 #include <orvkit/core/OrvkitGlobals.h>
 #include <orvkit/engines/OrvkitCalcStack.h>
 
@@ -13,7 +14,6 @@
 namespace orv {
 
 class IOrvCalcEngine;
-class TOrvFpuCheck;
 
 /// A digit 0 to 9; `InputDigit` ignores anything else.
 using TOrvZeroToNine = uint8_t;
@@ -324,11 +324,18 @@ public:
 private:
     // Entry, operators, display and history (OrvkitCalcEngine.cpp).
     static QString ErrorMessage(const std::exception& error);
-    /// Raises the unit's invalid-operation or overflow error for a NaN or infinity.
-    [[noreturn]] static void RaiseNonFinite(Extended x);
-    /// Raises for a flag the unit set since `fpu` was made, or for a result that is
-    /// not finite; otherwise passes x through.
-    static Extended CheckedResult(const TOrvFpuCheck& fpu, Extended x);
+    /// x, or the unit's invalid-operation or overflow error for a NaN or infinity.
+    static Extended Finite(Extended x);
+    /// Runs one computation as the 80-bit unit with its errors unmasked would: a
+    /// flag it sets, or a result that is not finite, raises.
+    template <typename F>
+    static Extended Computed(F&& compute)
+    {
+        const TOrvFpuCheck fpu;
+        const Extended r = compute();
+        fpu.Check();
+        return Finite(r);
+    }
     void Fire(const TOrvCalcNotifyEvent& event);
     void ClearToggles();
     void SetDisplay(const QString& text);

@@ -104,42 +104,40 @@ Extended TOrvCalcEngine::ComputeFunction(char16_t code, Extended x)
     const auto fromRadians = [this](Extended a) {
         return fAngleMode == amDegrees ? a * DegPerRad : fAngleMode == amGradiants ? RadToGrad(a) : a;
     };
-    const TOrvFpuCheck fpu;
-    Extended r = 0;
-    switch (code) {
-    case u'S': r = std::sin(toRadians(x)); break;
-    case u's': r = fromRadians(SafeArcSin(x)); break;
-    case u'R': r = HypSin(x); break;
-    case u'r': r = HypArcSin(x); break;
-    case u'C': r = std::cos(toRadians(x)); break;
-    case u'c': r = fromRadians(SafeArcCos(x)); break;
-    case u'D': r = HypCos(x); break;
-    case u'd': r = HypArcCos(x); break;
-    case u'T': r = SafeTan(toRadians(x)); break;
-    case u't': r = fromRadians(std::atan(x)); break;
-    case u'U': r = HypTan(x); break;
-    case u'u': r = HypArcTan(x); break;
-    case u'L': r = SafeLog10(x); break;
-    case u'l': r = FloatPower(10, x); break;
-    case u'N': r = std::log(x); break;
-    case u'n': r = std::exp(x); break;
-    case u'W': r = SafeLog2(x); break;
-    case u'w': r = Pow2(x); break;
-    case u'Q':
-        if (x < 0)
-            RaiseCalcError(ectSqrtOfNegative);
-        r = std::sqrt(x);
-        break;
-    case u'q': r = x * x; break;
-    case u'a': r = std::fabs(x); break;
-    case u'f': r = FloatFloor(x); break;
-    case u'i': r = FloatCeil(x); break;
-    case u'g': r = FloatSign(x); break;
-    case u'G': r = GammaOf(x); break;
-    case u'A': r = LnGammaOf(x); break;
-    default: r = x; break;
-    }
-    r = CheckedResult(fpu, r);
+    const Extended r = Computed([&]() -> Extended {
+        switch (code) {
+        case u'S': return std::sin(toRadians(x));
+        case u's': return fromRadians(SafeArcSin(x));
+        case u'R': return HypSin(x);
+        case u'r': return HypArcSin(x);
+        case u'C': return std::cos(toRadians(x));
+        case u'c': return fromRadians(SafeArcCos(x));
+        case u'D': return HypCos(x);
+        case u'd': return HypArcCos(x);
+        case u'T': return SafeTan(toRadians(x));
+        case u't': return fromRadians(std::atan(x));
+        case u'U': return HypTan(x);
+        case u'u': return HypArcTan(x);
+        case u'L': return SafeLog10(x);
+        case u'l': return FloatPower(10, x);
+        case u'N': return std::log(x);
+        case u'n': return std::exp(x);
+        case u'W': return SafeLog2(x);
+        case u'w': return Pow2(x);
+        case u'Q':
+            if (x < 0)
+                RaiseCalcError(ectSqrtOfNegative);
+            return std::sqrt(x);
+        case u'q': return x * x;
+        case u'a': return std::fabs(x);
+        case u'f': return FloatFloor(x);
+        case u'i': return FloatCeil(x);
+        case u'g': return FloatSign(x);
+        case u'G': return GammaOf(x);
+        case u'A': return LnGammaOf(x);
+        default: return x;
+        }
+    });
     ClearToggles();
     return r;
 }
@@ -258,19 +256,16 @@ void TOrvCalcEngine::DoSquare()
         return;
     }
     try {
-        const TOrvFpuCheck fpu;
-        Extended r = 0;
+        Extended x = 0;
         if (!fValue.isEmpty()) {
-            const Extended x = EntryValue();
+            x = EntryValue();
             AddHistoryValue(x);
-            r = x * x;
         } else if (!fOperands.IsEmpty()) {
             // The square replaces the value it was taken of.
-            const Extended x = fOperands.Top();
+            x = fOperands.Top();
             fOperands.Pop();
-            r = x * x;
         }
-        ShowResult(CheckedResult(fpu, r));
+        ShowResult(Computed([x] { return x * x; }));
     } catch (const std::exception& error) {
         ReportError(error);
     }
@@ -285,8 +280,7 @@ void TOrvCalcEngine::DoInvert()
         Extended x = 0;
         if (!TakeArgument(x) || x == 0)
             RaiseMathError(emmDivisionByZero);
-        const TOrvFpuCheck fpu;
-        ShowResult(CheckedResult(fpu, 1 / x));
+        ShowResult(Computed([x] { return 1 / x; }));
     } catch (const std::exception& error) {
         ReportError(error);
     }
@@ -300,8 +294,7 @@ void TOrvCalcEngine::DoRound(int32_t places)
     const auto decimals = static_cast<uint8_t>(std::clamp(places, 0, 255));
     try {
         Extended x = 0;
-        const TOrvFpuCheck fpu;
-        ShowResult(TakeArgument(x) ? CheckedResult(fpu, RoundToDecimals(x, decimals)) : 0);
+        ShowResult(TakeArgument(x) ? Computed([x, decimals] { return RoundToDecimals(x, decimals); }) : 0);
     } catch (const std::exception& error) {
         ReportError(error);
     }
@@ -368,8 +361,8 @@ void TOrvCalcEngine::ApplyMemory(Extended sign, const QString& historyText)
     DoResult();
     if (!fOperands.IsEmpty()) {
         try {
-            const TOrvFpuCheck fpu;
-            fMemory = CheckedResult(fpu, fMemory + sign * fOperands.Top());
+            const Extended top = fOperands.Top();
+            fMemory = Computed([this, sign, top] { return fMemory + sign * top; });
         } catch (const std::exception& error) {
             ReportError(error); // the memory keeps its value
         }
