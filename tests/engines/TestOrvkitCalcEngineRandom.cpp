@@ -96,4 +96,35 @@ TEST(CalcEngineRandomKeys, NoSequenceEscapesOrLeavesItsStacks)
     EXPECT_GT(results, 100);
 }
 
+TEST(CalcEngineRandomKeys, HandlersThatPressKeysDoNotBreakTheEngine)
+{
+    // A window's handler may call back into the engine from inside an operation.
+    const std::vector<std::string> pool = KeyPool();
+    std::mt19937 rng(77u);
+    for (int sequence = 0; sequence < 1500; ++sequence) {
+        TOrvCalcEngine engine;
+        RandomSettings(engine, rng);
+        int depth = 0;
+        const auto pressFromHandler = [&](IOrvCalcEngine& sender) {
+            if (depth > 0 || rng() % 3 != 0)
+                return;
+            ++depth;
+            orvtest::Press(sender, '[' + pool[rng() % pool.size()] + ']');
+            --depth;
+        };
+        engine.OnDisplayChange = pressFromHandler;
+        engine.OnHistoryChange = pressFromHandler;
+        engine.OnClearToggles = pressFromHandler;
+        engine.OnError = pressFromHandler;
+        std::string trace;
+        const int length = 1 + static_cast<int>(rng() % 40);
+        for (int k = 0; k < length; ++k) {
+            const std::string& key = pool[rng() % pool.size()];
+            trace += '[' + key + ']';
+            ASSERT_NO_THROW(orvtest::Press(engine, '[' + key + ']')) << trace;
+        }
+        ASSERT_NO_THROW(engine.DoEquals()) << trace;
+    }
+}
+
 } // namespace
