@@ -152,22 +152,6 @@ QString InsertThousandSeps(const QString& text, bool lakh)
 
 namespace {
 
-// The zero and sign tests of the math unit; kept local until that unit lands.
-bool CountsAsZero(Extended x)
-{
-    return std::fabs(x) < ZeroTolerance;
-}
-
-bool CountsAsNegative(Extended x)
-{
-    return x <= -ZeroTolerance;
-}
-
-bool CountsAsPositive(Extended x)
-{
-    return x >= ZeroTolerance;
-}
-
 constexpr Extended kFixedLimit = 1e18L; // from here on the integer part needs 19 digits
 constexpr int kMaxSignificant = 18;
 
@@ -192,6 +176,7 @@ public:
         std::copy(chars, chars + count, fChars + fLength);
         fLength += count;
     }
+    void Append(const TTextBuffer& other) { PutChars(other.fChars, other.fLength); }
     QString ToString() const { return QString(reinterpret_cast<const QChar*>(fChars), fLength); }
 
 private:
@@ -216,16 +201,16 @@ bool IsNonFinite(const TOrvFloatParts& parts)
     return parts.fKind == TOrvFloatParts::fpInfinite || parts.fKind == TOrvFloatParts::fpNaN;
 }
 
-void PutSignOf(Extended x, TTextBuffer& out)
+// The sign a fixed-form value shows, or 0 for none.
+char16_t SignOf(Extended x)
 {
-    if (CountsAsNegative(x))
-        out.Put(u'-');
-    else if (GlobalShowPosSign && CountsAsPositive(x))
-        out.Put(u'+');
+    if (FloatIsNegative(x))
+        return u'-';
+    return GlobalShowPosSign && FloatIsPositive(x) ? u'+' : 0;
 }
 
-// |x| < 10^18 with `decimals` digits after the separator.
-void PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grouping, TTextBuffer& out)
+// |x| < 10^18 with `decimals` digits after the separator; false when every digit is 0.
+bool PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grouping, TTextBuffer& out)
 {
     const TOrvDecimal d = RoundToDecimal(parts, kMaxSignificant, -decimals);
     char16_t digits[24];
@@ -245,12 +230,13 @@ void PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grou
         out.PutChars(digits, integer);
     else
         out.PutGrouped(digits, integer, grouping == grLakh);
-    if (decimals == 0)
-        return;
-    out.Put(FormatSettings.DecimalSeparator.unicode());
-    out.PutRepeated(u'0', fraction - (count - integer));
-    out.PutChars(digits + integer, count - integer);
-    out.PutRepeated(u'0', decimals - fraction);
+    if (decimals > 0) {
+        out.Put(FormatSettings.DecimalSeparator.unicode());
+        out.PutRepeated(u'0', fraction - (count - integer));
+        out.PutChars(digits + integer, count - integer);
+        out.PutRepeated(u'0', decimals - fraction);
+    }
+    return d.fDigits != 0;
 }
 
 void PutExpText(const TOrvFloatParts& parts, int decimals, TTextBuffer& out)
@@ -277,14 +263,14 @@ void PutExpText(const TOrvFloatParts& parts, int decimals, TTextBuffer& out)
     out.PutDigits(uint64_t(exponent < 0 ? -int64_t(exponent) : exponent));
 }
 
-// |x| in fixed form, in exponent form from 10^18 on.
-void PutMagnitude(Extended x, TOrvFloatParts parts, int decimals, TGrouping grouping, TTextBuffer& out)
+// |x| in fixed form, in exponent form from 10^18 on; false when every digit is 0.
+bool PutMagnitude(Extended x, TOrvFloatParts parts, int decimals, TGrouping grouping, TTextBuffer& out)
 {
     parts.fNegative = false;
-    if (std::fabs(x) >= kFixedLimit)
-        PutExpText(parts, decimals, out);
-    else
-        PutFixedMagnitude(parts, decimals, grouping, out);
+    if (std::fabs(x) < kFixedLimit)
+        return PutFixedMagnitude(parts, decimals, grouping, out);
+    PutExpText(parts, decimals, out);
+    return true;
 }
 
 // Fixed or grouped text of a finite value, the exponent form from 10^18 on.
@@ -293,13 +279,20 @@ QString FixedOrExpText(Extended x, uint8_t decimals, TGrouping grouping)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, true);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     TTextBuffer out;
     if (std::fabs(x) >= kFixedLimit && grouping == grNone) {
         PutExpText(parts, decimals, out);
+    } else if (const char16_t sign = SignOf(x); sign != 0 && std::fabs(x) < 1) {
+        // A value that rounds to nothing shows no sign: sin(pi) reads 0.0000, not -0.0000.
+        TTextBuffer magnitude;
+        if (PutMagnitude(x, parts, decimals, grouping, magnitude))
+            out.Put(sign);
+        out.Append(magnitude);
     } else {
-        PutSignOf(x, out);
+        if (sign != 0)
+            out.Put(sign);
         PutMagnitude(x, parts, decimals, grouping, out);
     }
     return out.ToString();
@@ -351,16 +344,12 @@ QString FloatToZeroText(Extended x, uint8_t width, uint8_t decimals)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, true);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return BlankText(width);
     TTextBuffer magnitude;
     PutMagnitude(x, parts, decimals, grNone, magnitude);
-    QString sign;
-    if (CountsAsNegative(x))
-        sign = QStringLiteral("-");
-    else if (GlobalShowPosSign && CountsAsPositive(x))
-        sign = QStringLiteral("+");
-    return ZeroPadded(sign, magnitude.ToString(), width);
+    const char16_t sign = SignOf(x);
+    return ZeroPadded(sign ? QString(QChar(sign)) : QString(), magnitude.ToString(), width);
 }
 
 QString FloatToExpText(Extended x, uint8_t decimals)
@@ -368,7 +357,7 @@ QString FloatToExpText(Extended x, uint8_t decimals)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, false);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     TTextBuffer out;
     PutExpText(parts, decimals, out);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <cfenv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -113,7 +113,8 @@ std::string ReferenceFixed(Extended x, int decimals)
     std::string out = q.substr(0, q.size() - std::size_t(fraction));
     if (decimals > 0)
         out += "." + q.substr(q.size() - std::size_t(fraction)) + std::string(std::size_t(decimals - fraction), '0');
-    return (x <= -5.0E-324L ? "-" : "") + out;
+    const bool allZero = out.find_first_not_of("0.") == std::string::npos;
+    return (x <= -5.0E-324L && !allZero ? "-" : "") + out;
 }
 
 Extended FromBits(uint64_t mantissa, uint16_t signExponent)
@@ -230,7 +231,9 @@ TEST(ConvertFloatText, FixedRows)
         {999999999999999999.9375L, 0, "1000000000000000000"},
         {1234567.891L, 2, "1234567.89"},
         {1e-30L, 4, "0.0000"},
-        {-1e-30L, 4, "-0.0000"},
+        {-1e-30L, 4, "0.0000"},   // rounds to nothing: no sign
+        {-0.00005L, 4, "-0.0001"}, // just above the half: rounds away from zero
+        {-0.0000499L, 4, "0.0000"},
         {1e-400L, 2, "0.00"}, // counts as zero: no sign
         {1.0E20L, 2, "1.00E+20"},
         {-1.0E20L, 2, "-1.00E+20"},
@@ -276,6 +279,11 @@ TEST(ConvertFloatText, NonFiniteValues)
     EXPECT_EQ(FloatToGroupedText(kInf, 2, false), Q("INF"));
     EXPECT_EQ(FloatToZeroText(-kInf, 8, 2), Q("-INF"));
     EXPECT_EQ(FloatToTrimmedExpText(kNaN, 2), Q("NAN"));
+    const Extended unnormal = FromBits(uint64_t(1) << 40, 16500); // no integer bit: not a number
+    EXPECT_EQ(FloatToFixedText(unnormal, 2), Q("NAN"));
+    EXPECT_EQ(FloatToGroupedText(unnormal, 2, false), Q("NAN"));
+    const Extended pseudoDenormal = FromBits(uint64_t(1) << 63, 0); // the unit reads it as 2^-16382
+    EXPECT_EQ(Utf8(FloatToExpText(pseudoDenormal, 3)), ReferenceExp(std::ldexp(1.0L, -16382), 3));
     const TOrvScopedValue plus(GlobalShowPosSign, true);
     EXPECT_EQ(FloatToFixedText(kInf, 2), Q("+INF"));
     EXPECT_EQ(FloatToExpText(kInf, 2), Q("INF"));
@@ -471,6 +479,31 @@ TEST(ConvertFloatReading, StrictReaderRejects)
         ParseFloatText(Q(" (12x) "), value, ok);
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), Q("'12x' is not a valid floating point value"));
+    }
+}
+
+TEST(ConvertFloatReading, OverflowLeavesNoFpuFlag)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    Extended value = 0;
+    bool ok = false;
+    EXPECT_THROW(ParseFloatText(Q("1e99999"), value, ok), EConvertError);
+    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW));
+}
+
+TEST(ConvertFloatReading, LongTextsAgreeWithStrtold)
+{
+    // Longer than any typed entry: the digits no longer fit the reader's stack copy.
+    const std::string digits = "31415926535897932384626433832795028841971693993751058209749445923078164062862089986280"
+                               "34825342117067982148086513282306647093844609550582231725359408128481117450284102701938";
+    for (const std::string& text : {digits, "0." + digits, digits + "e-4800", "1" + std::string(300, '0') + "e-300"}) {
+        bool overflow = false;
+        const Extended expected = CStrtold(text, overflow);
+        Extended value = 0;
+        bool ok = false;
+        ParseFloatText(Q(text.c_str()), value, ok);
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(std::memcmp(&value, &expected, 10), 0) << text;
     }
 }
 
