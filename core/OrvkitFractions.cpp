@@ -3,12 +3,12 @@
 #include <orvkit/core/OrvkitConvert.h>
 #include <orvkit/core/OrvkitExceptions.h>
 #include <orvkit/core/OrvkitFpu.h>
-#include <orvkit/core/OrvkitGuards.h>
 #include <orvkit/core/OrvkitMath.h>
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 #include <utility>
 
@@ -395,8 +395,16 @@ TOrvMixedFraction TextToMixed(const QString& text)
     const qsizetype slash = t.indexOf(QLatin1Char('/'));
     if (space < 0 && slash < 0)
         return MakeMixed(TextToInt32(t), 0, 1);
-    if (space < 0)
-        return MakeMixedSimple(TextToInt32(t.left(slash)), DenominatorOrOne(t.mid(slash + 1).trimmed()));
+    if (space < 0) {
+        // Read in 64 bits: a numerator of 2^31 or more, as MixedToText writes it without a
+        // whole part, must not be clamped to the 32-bit signed range.
+        const int64_t numerator = TextToInt64(t.left(slash));
+        TOrvMixedFraction m = MakeMixedSimple(0, DenominatorOrOne(t.mid(slash + 1).trimmed()));
+        const uint64_t magnitude = numerator < 0 ? 0u - uint64_t(numerator) : uint64_t(numerator);
+        m.Numerator = uint32_t(std::min<uint64_t>(magnitude, UINT32_MAX));
+        m.Negative = numerator < 0;
+        return m;
+    }
     const int32_t whole = TextToInt32(t.left(space));
     const QString rest = t.mid(space + 1).trimmed();
     if (slash < 0)

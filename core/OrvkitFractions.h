@@ -12,6 +12,9 @@ namespace orv {
 struct TOrvFraction {
     int32_t Numerator = 0;
     uint32_t Denominator = 1;
+
+    /// Field by field: 1/2 and 2/4 differ.
+    friend bool operator==(const TOrvFraction&, const TOrvFraction&) = default;
 };
 
 /// A mixed fraction: (WholePart + Numerator / Denominator), negated when Negative.
@@ -22,6 +25,9 @@ struct TOrvMixedFraction {
     uint32_t Numerator = 0;
     uint32_t Denominator = 1;
     bool Negative = false;
+
+    /// Field by field, as MixedDiffer with exact.
+    friend bool operator==(const TOrvMixedFraction&, const TOrvMixedFraction&) = default;
 };
 
 /// The fraction error messages.
@@ -109,8 +115,9 @@ QString MixedToText(const TOrvMixedFraction& m);
 /// "n/d" or "n"; empty text gives 0/1. A missing or zero denominator raises
 /// "Denominator cannot be 0".
 TOrvFraction TextToFraction(const QString& text);
-/// "w n/d", "n/d", "w n" or "w"; the whole part carries the sign. An empty denominator
-/// counts as 1, a zero one raises "Denominator cannot be 0". Empty text gives 0/1.
+/// "w n/d", "n/d", "w n" or "w"; the whole part carries the sign (the numerator of
+/// "n/d", read up to the unsigned 32-bit range). An empty denominator counts as 1, a
+/// zero one raises "Denominator cannot be 0". Empty text gives 0/1.
 TOrvMixedFraction TextToMixed(const QString& text);
 
 } // namespace orv
