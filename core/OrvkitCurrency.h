@@ -53,6 +53,9 @@ Extended CentsToFloat(TOrvCurrency n);
 TOrvLongCurrency FloatToLongCurrency(Extended x);
 Extended LongCurrencyToFloat(TOrvLongCurrency n);
 Extended CurrencyToFloat(TCurrency value);
+// The float conversions round-trip (FloatToCents(CentsToFloat(n)) == n) for every
+// TOrvCurrency, and for the 64-bit types while |n| < 2^62; nearer the ends of the range
+// the extended float cannot hold the count exactly and the way back may be one off.
 
 // Text. Amount texts carry no plus sign; the negative mark is ApplyCurrencyFormat's.
 /// Western groups of three under GlobalCurrencyThousands, otherwise unchanged.
