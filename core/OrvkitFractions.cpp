@@ -109,6 +109,15 @@ TWideRational AddWide(const TWideRational& a, const TWideRational& b)
     return Rational(Signed(a) * SWide(lcm / a.denominator) + Signed(b) * SWide(lcm / b.denominator), lcm);
 }
 
+// The product or quotient of x and y, given as magnitude over denominator. A zero
+// denominator is the integer division by zero of the 64-bit arithmetic it stands for.
+TOrvMixedFraction ProductOrQuotient(const TWideRational& x, const TWideRational& y, UWide magnitude, UWide denominator)
+{
+    if (denominator == 0)
+        RaiseIntegerDivision();
+    return NarrowMixed({magnitude != 0 && x.negative != y.negative, magnitude, denominator});
+}
+
 TWideRational FractionWide(const TOrvFraction& f)
 {
     return Rational(f.Numerator, f.Denominator);
@@ -284,11 +293,7 @@ TOrvMixedFraction MultiplyMixed(const TOrvMixedFraction& a, const TOrvMixedFract
 {
     const TWideRational x = Improper(a);
     const TWideRational y = Improper(b);
-    TWideRational product{false, x.magnitude * y.magnitude, x.denominator * y.denominator};
-    if (product.denominator == 0)
-        RaiseIntegerDivision();
-    product.negative = product.magnitude != 0 && x.negative != y.negative;
-    return NarrowMixed(product);
+    return ProductOrQuotient(x, y, x.magnitude * y.magnitude, x.denominator * y.denominator);
 }
 
 TOrvMixedFraction InvertMixed(const TOrvMixedFraction& a)
@@ -305,11 +310,7 @@ TOrvMixedFraction DivideMixed(const TOrvMixedFraction& a, const TOrvMixedFractio
 {
     const TWideRational x = Improper(a);
     const TWideRational y = Improper(b);
-    TWideRational quotient{false, x.magnitude * y.denominator, x.denominator * y.magnitude};
-    if (quotient.denominator == 0)
-        RaiseIntegerDivision();
-    quotient.negative = quotient.magnitude != 0 && x.negative != y.negative;
-    return NarrowMixed(quotient);
+    return ProductOrQuotient(x, y, x.magnitude * y.denominator, x.denominator * y.magnitude);
 }
 
 Extended MixedToFloat(const TOrvMixedFraction& m)
