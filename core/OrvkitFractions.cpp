@@ -406,14 +406,17 @@ TOrvMixedFraction TextToMixed(const QString& text)
         m.Negative = numerator < 0;
         return m;
     }
-    const int32_t whole = TextToInt32(t.left(space));
+    const QString wholeText = t.left(space);
+    const int32_t whole = TextToInt32(wholeText);
     const QString rest = t.mid(space + 1).trimmed();
-    if (slash < 0)
-        return MakeMixed(whole, TextToUInt32(rest), 1);
     const qsizetype restSlash = rest.indexOf(QLatin1Char('/'));
-    if (restSlash < 0)
-        return MakeMixed(whole, TextToUInt32(rest), 1);
-    return MakeMixed(whole, TextToUInt32(rest.left(restSlash)), DenominatorOrOne(rest.mid(restSlash + 1).trimmed()));
+    TOrvMixedFraction m = restSlash < 0
+        ? MakeMixed(whole, TextToUInt32(rest), 1)
+        : MakeMixed(whole, TextToUInt32(rest.left(restSlash)), DenominatorOrOne(rest.mid(restSlash + 1).trimmed()));
+    // "-0 1/2" is negative although its whole part reads as 0.
+    if (whole == 0 && wholeText.startsWith(QLatin1Char('-')))
+        m.Negative = true;
+    return m;
 }
 
 } // namespace orv

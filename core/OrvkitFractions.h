@@ -16,6 +16,7 @@ struct TOrvFraction {
     /// Field by field: 1/2 and 2/4 differ.
     friend bool operator==(const TOrvFraction&, const TOrvFraction&) = default;
 };
+static_assert(sizeof(TOrvFraction) == 8);
 
 /// A mixed fraction: (WholePart + Numerator / Denominator), negated when Negative.
 /// Reduced form has Numerator < Denominator, gcd 1, and zero written 0/1; the routines
@@ -115,8 +116,8 @@ QString MixedToText(const TOrvMixedFraction& m);
 /// "n/d" or "n"; empty text gives 0/1. A missing or zero denominator raises
 /// "Denominator cannot be 0".
 TOrvFraction TextToFraction(const QString& text);
-/// "w n/d", "n/d", "w n" or "w"; the whole part carries the sign (the numerator of
-/// "n/d", read up to the unsigned 32-bit range). An empty denominator counts as 1, a
+/// "w n/d", "n/d", "w n" or "w"; the whole part carries the sign, "-0" included (the
+/// numerator of "n/d", read up to the unsigned 32-bit range). An empty denominator counts as 1, a
 /// zero one raises "Denominator cannot be 0". Empty text gives 0/1.
 TOrvMixedFraction TextToMixed(const QString& text);
 

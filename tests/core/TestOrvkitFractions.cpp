@@ -419,6 +419,7 @@ TEST(OrvkitFractions, ReadingText)
         {"", Mixed(false, 0, 0, 1)}, {"2 3/ ", Mixed(false, 2, 3, 1)}, {"12ab", Mixed(false, 12, 0, 1)},
         {"1 6/4", Mixed(false, 1, 6, 4)}, // not reduced
         {"-3000000000/3000000001", Mixed(true, 0, 3000000000u, 3000000001u)},
+        {"-0 1/2", Mixed(true, 0, 1, 2)}, {"0 1/2", Mixed(false, 0, 1, 2)}, {"1/2 3", Mixed(false, 1, 3, 1)},
     };
     for (const auto& c : mixed)
         EXPECT_EQ(orv::TextToMixed(QString::fromLatin1(c.text)), c.expected) << c.text;
