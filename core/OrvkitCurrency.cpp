@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orv {
 
@@ -32,7 +33,10 @@ TNegativeFormatType NegativeFromSystem(uint8_t format)
 
 // Read from the system locale itself: FormatSettings may not be built yet while the
 // globals below are initialised.
-const TOrvFormatSettings kStartupSettings = FormatSettingsFromLocale(QLocale::system());
+const auto kStartupFormats = [] {
+    const TOrvFormatSettings system = FormatSettingsFromLocale(QLocale::system());
+    return std::pair{PlacementFromSystem(system.CurrencyFormat), NegativeFromSystem(system.NegCurrFormat)};
+}();
 
 [[noreturn]] void RaiseInvalidValue()
 {
@@ -42,7 +46,8 @@ const TOrvFormatSettings kStartupSettings = FormatSettingsFromLocale(QLocale::sy
 constexpr Extended kTwo31 = 2147483648.0L;
 constexpr Extended kTwo63 = 9223372036854775808.0L;
 
-// round(x x scale), ties to even, which must lie in [-bound, bound). The test on |x|
+// round(x x scale), ties to even in the default rounding mode, which must lie in
+// [-bound, bound). The test on |x|
 // first keeps the product finite, so no overflow flag is left behind.
 Extended ScaledRound(Extended x, Extended scale, Extended bound)
 {
@@ -117,8 +122,8 @@ QString AttachSymbol(const QString& text)
 
 bool GlobalShowCurrencySymbol = false;
 bool GlobalCurrencyThousands = false;
-TCurrencyFormatType GlobalCurrencyFormat = PlacementFromSystem(kStartupSettings.CurrencyFormat);
-TNegativeFormatType GlobalNegativeFormat = NegativeFromSystem(kStartupSettings.NegCurrFormat);
+TCurrencyFormatType GlobalCurrencyFormat = kStartupFormats.first;
+TNegativeFormatType GlobalNegativeFormat = kStartupFormats.second;
 
 TCurrency TCurrency::FromFloat(Extended x)
 {
