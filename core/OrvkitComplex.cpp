@@ -3,6 +3,7 @@
 #include <orvkit/core/OrvkitConvert.h>
 #include <orvkit/core/OrvkitExceptions.h>
 #include <orvkit/core/OrvkitFpu.h>
+#include <orvkit/core/OrvkitGuards.h>
 #include <orvkit/core/OrvkitMath.h>
 
 #include <QCoreApplication>
@@ -129,9 +130,12 @@ bool ComplexEqual(const TOrvComplex& z, const TOrvComplex& w)
 
 QString ComplexToXYText(const TOrvComplex& z, uint8_t decimals)
 {
-    if (z.Imaginary >= 0.0L)
-        return FloatToFixedText(z.Real, decimals) + QLatin1String(" + i") + FloatToFixedText(z.Imaginary, decimals);
-    return FloatToFixedText(z.Real, decimals) + QLatin1String(" - i") + FloatToFixedText(-z.Imaginary, decimals);
+    const QString real = FloatToFixedText(z.Real, decimals);
+    const bool below = z.Imaginary < 0.0L;
+    // The operator already signs the imaginary part; a "+" of its own would double it.
+    const TOrvScopedValue noPlus(GlobalShowPosSign, false);
+    return real + (below ? QLatin1String(" - i") : QLatin1String(" + i"))
+        + FloatToFixedText(below ? -z.Imaginary : z.Imaginary, decimals);
 }
 
 QString ComplexToPairText(const TOrvComplex& z, uint8_t decimals)

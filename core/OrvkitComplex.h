@@ -43,7 +43,8 @@ TOrvComplex ComplexDivide(const TOrvComplex& z, const TOrvComplex& w);
 bool ComplexEqual(const TOrvComplex& z, const TOrvComplex& w);
 
 // Texts through FloatToFixedText with the given decimals, so they follow
-// GlobalBlankWhenZero and GlobalShowPosSign.
+// GlobalBlankWhenZero and GlobalShowPosSign (in the x + iy form the plus sign goes on the
+// real part only: the operator signs the imaginary one).
 QString ComplexToXYText(const TOrvComplex& z, uint8_t decimals);        ///< 1.50 - i2.00
 QString ComplexToPairText(const TOrvComplex& z, uint8_t decimals);      ///< (1.50, -2.00)
 QString ComplexToPolarPairText(const TOrvComplex& z, uint8_t decimals); ///< (modulus, angle)

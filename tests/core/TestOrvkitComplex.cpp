@@ -137,7 +137,10 @@ TEST(OrvkitComplex, Texts)
         EXPECT_EQ(orv::ComplexToPolarPairText(c.z, 2).toStdString(), c.polar);
     }
     const orv::TOrvScopedValue plus(orv::GlobalShowPosSign, true);
-    EXPECT_EQ(orv::ComplexToXYText({1, -1}, 1).toStdString(), "+1.0 - i+1.0");
+    EXPECT_EQ(orv::ComplexToXYText({1, -1}, 1).toStdString(), "+1.0 - i1.0");
+    EXPECT_EQ(orv::ComplexToXYText({-1, 2}, 1).toStdString(), "-1.0 + i2.0");
+    EXPECT_EQ(orv::ComplexToPairText({1, -1}, 1).toStdString(), "(+1.0, -1.0)");
+    EXPECT_TRUE(orv::GlobalShowPosSign);
     const orv::TOrvScopedValue blank(orv::GlobalBlankWhenZero, true);
     EXPECT_EQ(orv::ComplexToPairText({0, 2}, 0).toStdString(), "(, +2)");
 }
