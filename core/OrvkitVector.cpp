@@ -41,6 +41,15 @@ void TransformAll(TOrvFloatVector& v, Op op)
     v = std::move(result);
 }
 
+// Checks the whole vector first, so a failing one is left as it was.
+template <typename Op>
+void TransformChecked(TOrvFloatVector& v, bool (*holds)(const TOrvFloatVector&), TOrvVectorMessage message, Op op)
+{
+    if (!holds(v))
+        RaiseVectorError(message);
+    TransformAll(v, op);
+}
+
 } // namespace
 
 QString VectorMessageText(TOrvVectorMessage message)
@@ -84,30 +93,22 @@ void VectorSquare(TOrvFloatVector& v)
 
 void VectorSqrt(TOrvFloatVector& v)
 {
-    if (!VectorNoNegatives(v))
-        RaiseVectorError(evmVectorNegatives);
-    TransformAll(v, [](Extended x) { return std::sqrt(x); });
+    TransformChecked(v, VectorNoNegatives, evmVectorNegatives, [](Extended x) { return std::sqrt(x); });
 }
 
 void VectorReciprocal(TOrvFloatVector& v)
 {
-    if (!VectorNoZeroes(v))
-        RaiseVectorError(evmVectorZeroes);
-    TransformAll(v, [](Extended x) { return 1.0L / x; });
+    TransformChecked(v, VectorNoZeroes, evmVectorZeroes, [](Extended x) { return 1.0L / x; });
 }
 
 void VectorLn(TOrvFloatVector& v)
 {
-    if (!VectorAllPositive(v))
-        RaiseVectorError(evmVectorNotPositive);
-    TransformAll(v, [](Extended x) { return std::log(x); });
+    TransformChecked(v, VectorAllPositive, evmVectorNotPositive, [](Extended x) { return std::log(x); });
 }
 
 void VectorLog10(TOrvFloatVector& v)
 {
-    if (!VectorAllPositive(v))
-        RaiseVectorError(evmVectorNotPositive);
-    TransformAll(v, SafeLog10);
+    TransformChecked(v, VectorAllPositive, evmVectorNotPositive, SafeLog10);
 }
 
 void VectorScaleShift(TOrvFloatVector& v, Extended multiplier, Extended offset)
