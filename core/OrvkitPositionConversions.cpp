@@ -6,6 +6,7 @@
 #include <orvkit/core/OrvkitMath.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace orv {
@@ -63,12 +64,19 @@ public:
         return text;
     }
 
-    // Whole degrees; a negative angle with no whole degrees is written -0.
-    static QString WholeDegrees(Extended whole, bool negative)
+    // Whole degrees. A negative angle with no whole degrees is written -0, unless the
+    // parts after it show nothing either: like a fixed text, a value that rounds to
+    // nothing has no sign.
+    static QString WholeDegrees(Extended whole, bool negative, const QString& rest)
     {
-        if (whole == 0.0L && negative)
+        if (whole == 0.0L && negative && !ShowsZero(rest))
             return QLatin1Char('-') + FloatToFixedText(0.0L, 0);
         return FloatToFixedText(whole, 0);
+    }
+
+    static bool ShowsZero(const QString& text)
+    {
+        return std::none_of(text.begin(), text.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
     }
 
 private:
@@ -133,7 +141,7 @@ QString DegreesToDMSText(TOrvDMSType form, uint8_t decimals, bool trimZeroes, bo
         const QString minutes = writer.LastPart(std::fabs(degrees - whole) * 60.0L, carried);
         if (carried)
             whole = AwayFromZero(whole, negative);
-        return TDMSWriter::WholeDegrees(whole, negative) + DegreesSuffix + gap + minutes + MinutesSuffix;
+        return TDMSWriter::WholeDegrees(whole, negative, minutes) + DegreesSuffix + gap + minutes + MinutesSuffix;
     }
     case ddDMS: break;
     }
@@ -149,7 +157,8 @@ QString DegreesToDMSText(TOrvDMSType form, uint8_t decimals, bool trimZeroes, bo
         minutes -= 60.0L;
         whole = AwayFromZero(whole, negative);
     }
-    return TDMSWriter::WholeDegrees(whole, negative) + DegreesSuffix + gap + writer.WholeMinutes(minutes)
+    const QString minutesText = writer.WholeMinutes(minutes);
+    return TDMSWriter::WholeDegrees(whole, negative, minutesText + seconds) + DegreesSuffix + gap + minutesText
         + MinutesSuffix + gap + seconds + SecondsSuffix;
 }
 

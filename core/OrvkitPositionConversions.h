@@ -21,7 +21,8 @@ void LoadAngleUnitTexts();
 /// only (seconds, minutes, or the whole angle). Empty under GlobalBlankWhenZero for an
 /// angle that counts as zero; otherwise zero parts are written. A part that rounds to 60
 /// is carried into the one before it. An angle between -1 and 0 keeps its sign as "-0"
-/// degrees. GlobalShowPosSign puts "+" on the leading number only.
+/// degrees, unless its text shows nothing but zeros. GlobalShowPosSign puts "+" on the
+/// leading number only.
 QString DegreesToDMSText(TOrvDMSType form, uint8_t decimals, bool trimZeroes, bool leadingZeroes,
                          bool spaceUnits, Extended degrees);
 

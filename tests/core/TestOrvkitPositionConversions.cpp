@@ -68,6 +68,9 @@ TEST(OrvkitPositionConversions, DocumentedTexts)
         {ddDM, 2, true, false, true, 10.9999999L, "11° 0'"},
         {ddDM, 2, false, true, true, 10.05L, "10° 03.00'"},
         {ddDM, 3, true, false, true, -0.25L, "-0° 15'"},
+        {ddDMS, 2, false, false, true, -0.0000001L, "0° 0' 0.00\""}, // rounds to nothing: no sign
+        {ddDM, 2, false, true, true, -0.0000001L, "0° 00.00'"},
+        {ddDMS, 2, false, false, true, -0.00001L, "-0° 0' 0.04\""},
         {ddD, 2, false, false, true, 10.5L, "10.50°"},
         {ddD, 4, true, false, true, 10.5L, "10.5°"},
         {ddFloat, 2, false, false, true, 10.5L, "10.50"},
