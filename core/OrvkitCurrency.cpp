@@ -87,7 +87,7 @@ QString FixedPointText(bool negative, uint64_t magnitude, int scaleDigits, uint8
     QString text = GroupCurrencyDigits(QString::number(units));
     if (shown > 0)
         text += FormatSettings.DecimalSeparator + QString::number(kept).rightJustified(shown, u'0');
-    return ApplyCurrencyFormat(text, negative);
+    return ApplyCurrencyFormat(text, negative && (units != 0 || kept != 0));
 }
 
 QString SignedFixedPointText(int64_t n, int scaleDigits, uint8_t decimals)
@@ -98,13 +98,21 @@ QString SignedFixedPointText(int64_t n, int scaleDigits, uint8_t decimals)
     return FixedPointText(n < 0, magnitude, scaleDigits, decimals);
 }
 
+// Whether an amount text has a non-zero digit; an amount that rounds to nothing is not
+// marked negative.
+bool ShowsNonZero(const QString& amount)
+{
+    return std::any_of(amount.begin(), amount.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+}
+
 template <typename AmountText>
 QString FloatCurrencyText(Extended x, AmountText amountText)
 {
     if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     const TOrvScopedValue noPlus(GlobalShowPosSign, false);
-    return ApplyCurrencyFormat(amountText(std::fabs(x)), x < 0.0L);
+    const QString amount = amountText(std::fabs(x));
+    return ApplyCurrencyFormat(amount, x < 0.0L && ShowsNonZero(amount));
 }
 
 QString AttachSymbol(const QString& text)

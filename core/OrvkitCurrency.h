@@ -57,7 +57,8 @@ Extended CurrencyToFloat(TCurrency value);
 // TOrvCurrency, and for the 64-bit types while |n| < 2^62; nearer the ends of the range
 // the extended float cannot hold the count exactly and the way back may be one off.
 
-// Text. Amount texts carry no plus sign; the negative mark is ApplyCurrencyFormat's.
+// Text. Amount texts carry no plus sign; the negative mark is ApplyCurrencyFormat's, and
+// it is left off an amount that rounds to nothing (-0.004 with 2 decimals is 0.00).
 /// Western groups of three under GlobalCurrencyThousands, otherwise unchanged.
 QString GroupCurrencyDigits(const QString& digits);
 /// Puts the symbol (when GlobalShowCurrencySymbol) and the negative mark on an unsigned

@@ -56,7 +56,8 @@ std::string ReferenceText(int64_t n, int held, int shown)
         digits.insert(digits.begin(), '0');
     if (shown > 0)
         digits.insert(digits.end() - shown, '.');
-    return (n < 0 ? "-" : "") + digits;
+    const bool shownZero = digits.find_first_not_of("0.") == std::string::npos;
+    return (n < 0 && !shownZero ? "-" : "") + digits;
 }
 
 TEST_F(OrvkitCurrency, StartUpFormatsComeFromTheSystemLocale)
@@ -161,6 +162,8 @@ TEST_F(OrvkitCurrency, ZeroPlusSignAndGrouping)
     }
     EXPECT_EQ(CentsToCurrencyText(0, 2).toStdString(), "0.00");
     EXPECT_EQ(FloatToCurrencyText(0, 2).toStdString(), "0.00");
+    EXPECT_EQ(FloatToCurrencyText(-0.004L, 2).toStdString(), "0.00");
+    EXPECT_EQ(FloatToCurrencyText(-0.006L, 2).toStdString(), "-0.01");
     {
         // The amount is unsigned text; the sign is the negative format's business.
         const TOrvScopedValue plus(GlobalShowPosSign, true);
@@ -190,7 +193,7 @@ TEST_F(OrvkitCurrency, DocumentedRounding)
         {1250, 0, "12"}, {1350, 0, "14"}, {1255, 1, "12.6"}, {1245, 1, "12.4"}, {1295, 1, "13.0"},
         {1251, 0, "13"}, {1249, 0, "12"}, {-1250, 0, "-12"}, {-1350, 0, "-14"}, {-1295, 1, "-13.0"},
         {1296, 1, "13.0"}, {1294, 1, "12.9"}, {5, 1, "0.0"}, {15, 1, "0.2"}, {50, 0, "0"}, {150, 0, "2"},
-        {1234, 2, "12.34"}, {1234, 3, "12.34"}, {-7, 2, "-0.07"},
+        {1234, 2, "12.34"}, {1234, 3, "12.34"}, {-7, 2, "-0.07"}, {-5, 1, "0.0"}, {-50, 0, "0"}, {-51, 0, "-1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CentsToCurrencyText(c.cents, c.decimals).toStdString(), c.expected)
