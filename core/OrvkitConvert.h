@@ -79,7 +79,8 @@ QString GroupFromRight(const QString& text, int size, QChar separator);
 /// Removes brackets and leading/trailing minus signs; `negative` tells whether any were found.
 void StripNegativeMarks(const QString& text, QString& result, bool& negative);
 
-// Text to integer. All clean the text first and never raise.
+// Text to integer. All clean the text first and never raise. Decimal text beyond the
+// 64-bit range clamps to it; hexadecimal text is a 64-bit two's complement pattern.
 int64_t TextToInt64(const QString& text);
 int32_t TextToInt32(const QString& text);
 int32_t TextToInt32Def(const QString& text, int32_t defaultValue);
@@ -101,7 +102,11 @@ QString Int64ToGroupedText(int64_t value, bool lakh);
 QString GroupIntegerDigits(const QString& digits, bool lakh);
 QString InsertThousandSeps(const QString& text, bool lakh);
 
-// Float to text: exact for every 80-bit value, halves rounded away from zero.
+// Float to text: exact for every 80-bit value. The digits are those of the value's exact
+// decimal expansion rounded once, halves away from zero, at 18 significant digits or at
+// `decimals`, whichever comes first; |x| >= 10^18 takes the exponent form. Infinities give
+// "INF" / "-INF" ("+INF" under GlobalShowPosSign, except in the exponent form), NaN "NAN";
+// the zero-padded form does not pad them.
 QString FloatToFixedText(Extended x, uint8_t decimals);
 QString FloatToTrimmedText(Extended x, uint8_t decimals);
 QString FloatToGroupedText(Extended x, uint8_t decimals, bool lakh);
@@ -111,7 +116,8 @@ QString FloatToExpText(Extended x, uint8_t decimals);
 QString FloatToTrimmedExpText(Extended x, uint8_t decimals);
 
 // Text to float.
-/// Lenient reading of typed text; raises EConvertError on text it cannot read.
+/// Lenient reading of typed text; raises EConvertError on text it cannot read, including
+/// a value beyond the extended range. The result is correctly rounded (as strtold).
 void ParseFloatText(const QString& text, Extended& value, bool& ok);
 Extended TextToExtended(const QString& text);
 Extended TextToExtendedDef(const QString& text, Extended defaultValue);
