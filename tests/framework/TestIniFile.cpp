@@ -5,23 +5,15 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "framework/TestFiles.h"
 #include <sys/stat.h>
 
 namespace orv {
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::ReadAll;
+using test::WriteAll;
 
 // A file as a person writes it by hand.
 const QByteArray kHandWritten =

@@ -15,24 +15,16 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "framework/TestFiles.h"
 #include <limits>
 #include <memory>
 
 namespace orv {
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::ReadAll;
+using test::WriteAll;
 
 /// Keeps every store of a test inside a temporary folder, the registry stand-in included.
 class StoreFixture : public ::testing::Test {
