@@ -112,6 +112,27 @@ public:
         return fPopupMenu && (!menu || menu->AutoPopup());
     }
 
+    /// Whether Tab stops at the control; a control without a tab stop still takes the
+    /// focus from a click.
+    bool TabStop() const { return this->focusPolicy() & Qt::TabFocus; }
+    void SetTabStop(bool value) { this->setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus); }
+
+    // Bounds in the parent's coordinates; Right and Bottom are one past the last pixel.
+    int Left() const { return this->x(); }
+    int Top() const { return this->y(); }
+    int Width() const { return this->width(); }
+    int Height() const { return this->height(); }
+    int Right() const { return this->x() + this->width(); }
+    int Bottom() const { return this->y() + this->height(); }
+    void SetLeft(int value) { this->move(value, this->y()); }
+    void SetTop(int value) { this->move(this->x(), value); }
+    void SetWidth(int value) { this->resize(value, this->height()); }
+    void SetHeight(int value) { this->resize(this->width(), value); }
+    void SetBounds(int left, int top, int width, int height) { this->setGeometry(left, top, width, height); }
+
+    /// Schedules a repaint.
+    void Invalidate() { this->update(); }
+
     /// The top-level window the control sits on.
     QWidget* ParentForm() const { return this->window(); }
     /// Moves the focus to the next (or previous) control in tab order.

@@ -273,6 +273,23 @@ TEST_F(ControlFixture, MouseEnterAndLeave)
     EXPECT_EQ(first->mouseLeaves, 1);
 }
 
+TEST(TOrvWinControl, TabStopAndBounds)
+{
+    QWidget parent;
+    auto* edit = new TTestEdit(&parent);
+    edit->SetTabStop(false);
+    EXPECT_FALSE(edit->TabStop());
+    EXPECT_EQ(edit->focusPolicy(), Qt::ClickFocus);
+    edit->SetTabStop(true);
+    EXPECT_TRUE(edit->TabStop());
+    edit->SetBounds(10, 20, 81, 21);
+    EXPECT_EQ(edit->Right(), 91);
+    EXPECT_EQ(edit->Bottom(), 41);
+    edit->SetLeft(119);
+    EXPECT_EQ(edit->Right(), 200);
+    EXPECT_EQ(edit->Width(), 81);
+}
+
 TEST(TOrvWinControl, ColorResolvesThroughThePalette)
 {
     QWidget parent;
