@@ -1,5 +1,7 @@
 #include <orvkit/engines/OrvkitProgCalcEngine.h>
 
+#include <orvkit/engines/OrvkitCalcEngineTexts.h>
+
 #include <orvkit/core/OrvkitConvert.h>
 #include <orvkit/core/OrvkitExceptions.h>
 #include <orvkit/core/OrvkitMath.h>
@@ -19,7 +21,6 @@ enum TProgText {
     pt8Bits, pt16Bits, pt32Bits, pt64Bits,
     ptNoSpacing, ptByteSpacing, ptWordSpacing, ptDWordSpacing,
     ptClear, ptTruncate, ptExtend,
-    ptError, ptErrorLine, ptPaperLine, ptInvalidEquation,
 };
 
 constexpr const char* kTexts[] = {
@@ -38,12 +39,8 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Clear"),
     QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Truncate"),
     QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Extend"),
-    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Error!"),
-    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "- - - - ERROR - - - -"),
-    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "- - - - - - - - - - -"),
-    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Invalid Equation"),
 };
-static_assert(std::size(kTexts) == ptInvalidEquation + 1);
+static_assert(std::size(kTexts) == ptExtend + 1);
 
 QString Text(TProgText id)
 {
@@ -362,7 +359,7 @@ void TOrvProgCalcEngine::ParseEntry()
 
 QString TOrvProgCalcEngine::GetDisplayStr()
 {
-    if (fDisplayValue == Text(ptError))
+    if (fDisplayValue == CalcText(ectError))
         return fDisplayValue;
     QString digits = RemoveSubText(fDisplayValue, QStringLiteral(" "));
     if (digits.isEmpty())
@@ -590,7 +587,7 @@ void TOrvProgCalcEngine::ReduceTopUnguarded()
     // outside the operand stack.
     const int32_t needed = code == u'~' ? 0 : IsBinaryCode(code) ? 1 : -1;
     if (fOperandN < needed)
-        throw EMathError(Text(ptInvalidEquation));
+        throw EMathError(CalcText(ectInvalidEquation));
     if (code == u'~') {
         fOperandStack[fOperandN] = SignExtend(~static_cast<uint64_t>(OperandA()), WordBits());
     } else if (IsBinaryCode(code)) {
@@ -698,7 +695,7 @@ void TOrvProgCalcEngine::DoResult()
         }
         if (fOperandN >= 0)
             ShowValue(fOperandStack[0]);
-        else if (!fDisplayValue.contains(Text(ptError)))
+        else if (!fDisplayValue.contains(CalcText(ectError)))
             ShowZero();
     });
 }
@@ -941,7 +938,7 @@ QString TOrvProgCalcEngine::GetLastHistoryEntry()
 
 void TOrvProgCalcEngine::PaperLine()
 {
-    AddHistory(Text(ptPaperLine));
+    AddHistory(CalcText(ectPaperLine));
 }
 
 // ---------------------------------------------------------------- errors
@@ -949,9 +946,9 @@ void TOrvProgCalcEngine::PaperLine()
 void TOrvProgCalcEngine::ReportError(const QString& message)
 {
     AllClear();
-    SetDisplay(Text(ptError));
+    SetDisplay(CalcText(ectError));
     fLastError = message;
-    AddHistory(Text(ptErrorLine));
+    AddHistory(CalcText(ectErrorLine));
     Fire(fOnError, this);
 }
 
