@@ -3,6 +3,9 @@
 #include <orvkit/core/OrvkitConvert.h>
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/core/OrvkitGuards.h>
+#include <orvkit/datetime/OrvkitDateFormat.h>
+#include <orvkit/datetime/OrvkitDateText.h>
+#include <orvkit/datetime/OrvkitDateTime.h>
 #include <orvkit/framework/OrvkitCustomColors.h>
 #include <orvkit/framework/OrvkitIniFile.h>
 #include <orvkit/framework/OrvkitPathMacros.h>
@@ -48,6 +51,16 @@ private:
     TOrvScopedValue<bool> fPosSign;
     TOrvScopedValue<bool> fBlankZero;
     TOrvScopedValue<bool> fRaise;
+};
+
+/// Stored dates never read as an error or write as empty text for a zero value.
+class TStoredDateSwitches {
+public:
+    TStoredDateSwitches() : fRaise(GlobalRaiseDateErrors, false), fBlankZero(GlobalBlankWhenZero, false) {}
+
+private:
+    TOrvScopedValue<bool> fRaise;
+    TOrvScopedValue<bool> fBlankZero;
 };
 
 /// A hand-written "1,5" without any "." still reads as one and a half.
@@ -279,6 +292,65 @@ bool TOrvStoreCtrl::WriteFloat(const QString& ident, uint8_t decimals, Extended 
         text = FloatToFixedText(value, decimals);
     }
     return WriteString(ident, text);
+}
+
+bool TOrvStoreCtrl::WriteFormatted(const QString& ident, const std::function<QString()>& format)
+{
+    QString text;
+    {
+        const TStoredDateSwitches switches;
+        text = format();
+    }
+    return !text.isEmpty() && WriteString(ident, text);
+}
+
+TDateTime TOrvStoreCtrl::ReadConverted(const QString& ident, TDateTime defaultValue,
+                                       const std::function<TDateTime(const QString&)>& convert)
+{
+    const std::optional<QString> text = ReadValue(ident);
+    if (!text)
+        return defaultValue;
+    const TStoredDateSwitches switches;
+    return convert(text->trimmed());
+}
+
+TDateTime TOrvStoreCtrl::ReadDate(const QString& ident, TDateTime defaultValue)
+{
+    return ReadConverted(ident, defaultValue, [&](const QString& text) { return TextToDateDef(text, defaultValue); });
+}
+
+TDateTime TOrvStoreCtrl::ReadDate(const QString& ident, const QString& dateFormat, TDateTime defaultValue)
+{
+    return ReadConverted(ident, defaultValue,
+                         [&](const QString& text) { return TextToDateFmtDef(text, dateFormat, defaultValue); });
+}
+
+bool TOrvStoreCtrl::WriteDate(const QString& ident, TDateTime value)
+{
+    return WriteFormatted(ident, [&] { return DateToText(value); });
+}
+
+bool TOrvStoreCtrl::WriteDate(const QString& ident, const QString& dateFormat, TDateTime value)
+{
+    return WriteFormatted(ident, [&] { return DateToFormatText(dateFormat, value); });
+}
+
+TDateTime TOrvStoreCtrl::ReadTime(const QString& ident, TDateTime defaultValue)
+{
+    return ReadConverted(ident, defaultValue,
+                         [&](const QString& text) { return TextToTimeDef(text, true, defaultValue); });
+}
+
+bool TOrvStoreCtrl::WriteTime(const QString& ident, TDateTime value)
+{
+    const QString picture = FormatSettings.LongTimeFormat.isEmpty() ? QStringLiteral("hh:nn:ss")
+                                                                    : FormatSettings.LongTimeFormat;
+    return WriteTime(ident, picture, value);
+}
+
+bool TOrvStoreCtrl::WriteTime(const QString& ident, const QString& timeFormat, TDateTime value)
+{
+    return WriteFormatted(ident, [&] { return TimeToFormatText(timeFormat, value); });
 }
 
 void TOrvStoreCtrl::ReadCustomColors()

@@ -4,6 +4,7 @@
 #include <orvkit/framework/OrvkitComponent.h>
 
 #include <QList>
+#include <functional>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -80,6 +81,15 @@ public:
     bool WriteBool(const QString& ident, bool value) { return WriteBoolean(ident, value); }
     Extended ReadFloat(const QString& ident, Extended defaultValue);
     bool WriteFloat(const QString& ident, uint8_t decimals, Extended value);
+    /// Dates in the locale's short date format, or in the picture given.
+    TDateTime ReadDate(const QString& ident, TDateTime defaultValue);
+    TDateTime ReadDate(const QString& ident, const QString& dateFormat, TDateTime defaultValue);
+    bool WriteDate(const QString& ident, TDateTime value);
+    bool WriteDate(const QString& ident, const QString& dateFormat, TDateTime value);
+    /// Times in the locale's long time format (seconds kept), or in the picture given.
+    TDateTime ReadTime(const QString& ident, TDateTime defaultValue);
+    bool WriteTime(const QString& ident, TDateTime value);
+    bool WriteTime(const QString& ident, const QString& timeFormat, TDateTime value);
     TColor ReadColor(const QString& ident, TColor defaultValue) { return ReadInteger(ident, defaultValue); }
     bool WriteColor(const QString& ident, TColor value) { return WriteInteger(ident, value); }
     /// Fills CustomColors from "CustomColour 0" ... "CustomColour 15", skipping empty ones.
@@ -101,6 +111,10 @@ private:
     std::optional<QString> ReadValue(const QString& ident);
     bool IsIniType() const { return fRegIniType == eriIniFile || fRegIniType == eriBufferedIniFile; }
     bool OpenIniFile(bool buffered);
+    /// Writes a formatted value; a value the routine cannot format writes nothing.
+    bool WriteFormatted(const QString& ident, const std::function<QString()>& format);
+    TDateTime ReadConverted(const QString& ident, TDateTime defaultValue,
+                            const std::function<TDateTime(const QString&)>& convert);
 
     TOrvRegIniType fRegIniType = eriNeither;
     QString fRegPath;

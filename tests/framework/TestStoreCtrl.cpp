@@ -7,6 +7,7 @@
 
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/core/OrvkitGuards.h>
+#include <orvkit/datetime/OrvkitDateTime.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,6 +51,9 @@ protected:
     QTemporaryDir dir;
 };
 
+constexpr TDateTime kDate = 45000.0; // 15 March 2023
+constexpr TDateTime kTime = (10 * 3600 + 30 * 60 + 45) / 86400.0;
+
 class StoreRoundTrip : public StoreFixture, public ::testing::WithParamInterface<TOrvRegIniType> {};
 
 TEST_P(StoreRoundTrip, EveryValueTypeReadsBackAsWritten)
@@ -75,6 +79,11 @@ TEST_P(StoreRoundTrip, EveryValueTypeReadsBackAsWritten)
         ASSERT_TRUE(store->WriteFloat(QStringLiteral("Float"), 4, -1234.5678L));
         ASSERT_TRUE(store->WriteFloat(QStringLiteral("Zero"), 2, 0.0L));
         ASSERT_TRUE(store->WriteColor(QStringLiteral("Colour"), clWindow));
+        ASSERT_TRUE(store->WriteDate(QStringLiteral("Date"), kDate));
+        ASSERT_TRUE(store->WriteDate(QStringLiteral("ISO Date"), QStringLiteral("yyyy-mm-dd"), kDate));
+        ASSERT_TRUE(store->WriteDate(QStringLiteral("Zero Date"), 0.0));
+        ASSERT_TRUE(store->WriteTime(QStringLiteral("Time"), kTime));
+        ASSERT_TRUE(store->WriteTime(QStringLiteral("Short Time"), QStringLiteral("hh:nn"), kTime));
         CustomColors = colours;
         ASSERT_TRUE(store->WriteCustomColors());
         ASSERT_TRUE(store->WriteString(QStringLiteral("Gone"), QStringLiteral("x")));
@@ -91,6 +100,14 @@ TEST_P(StoreRoundTrip, EveryValueTypeReadsBackAsWritten)
     EXPECT_EQ(store->ReadFloat(QStringLiteral("Float"), 0), -1234.5678L);
     EXPECT_EQ(store->ReadFloat(QStringLiteral("Zero"), 9), 0.0L);
     EXPECT_EQ(store->ReadColor(QStringLiteral("Colour"), clNone), clWindow);
+    EXPECT_EQ(store->ReadDate(QStringLiteral("Date"), 1.0), kDate);
+    EXPECT_EQ(store->ReadDate(QStringLiteral("ISO Date"), QStringLiteral("yyyy-mm-dd"), 1.0), kDate);
+    EXPECT_EQ(store->ReadString(QStringLiteral("ISO Date"), QString()), QStringLiteral("2023-03-15"));
+    EXPECT_EQ(store->ReadDate(QStringLiteral("Zero Date"), 1.0), 0.0);
+    EXPECT_NEAR(store->ReadTime(QStringLiteral("Time"), 0.0), kTime, 1e-9);
+    EXPECT_NEAR(store->ReadTime(QStringLiteral("Short Time"), 0.0), (10 * 60 + 30) / 1440.0, 1e-9);
+    EXPECT_EQ(store->ReadDate(QStringLiteral("Missing"), 3.0), 3.0);
+    EXPECT_EQ(store->ReadTime(QStringLiteral("Missing"), 0.25), 0.25);
     CustomColors.clear();
     store->ReadCustomColors();
     EXPECT_EQ(CustomColors, colours);
@@ -138,6 +155,10 @@ const QByteArray kHandWritten =
     "Flat=true\r\n"
     "HotTracking=no\r\n"
     "Bool Word=maybe\r\n"
+    "Bad Date=31/02/2024\r\n"
+    "Word Date=someday\r\n"
+    "Good Date=15/03/2023\r\n"
+    "Bad Time=25:99:99x\r\n"
     "\r\n"
     "[Other]\r\n"
     "Enter As Tab=0\r\n";
@@ -169,6 +190,12 @@ TEST_F(StoreFixture, HandWrittenIniReadsAsMeant)
     EXPECT_EQ(store->ReadFloat(QStringLiteral("Comma Float"), 0), 1.5L);
     EXPECT_EQ(store->ReadFloat(QStringLiteral("Dot Float"), 0), 2.25L);
     EXPECT_EQ(store->ReadFloat(QStringLiteral("Word Float"), 9.5L), 9.5L);
+    // Unreadable dates and times give the default even while date errors are set to raise.
+    const TOrvScopedValue raise(GlobalRaiseDateErrors, true);
+    EXPECT_EQ(store->ReadDate(QStringLiteral("Bad Date"), 7.0), 7.0);
+    EXPECT_EQ(store->ReadDate(QStringLiteral("Word Date"), 7.0), 7.0);
+    EXPECT_EQ(store->ReadDate(QStringLiteral("Good Date"), 7.0), kDate);
+    EXPECT_EQ(store->ReadTime(QStringLiteral("Bad Time"), 0.5), 0.5);
     store->SetIniSection(QStringLiteral("Other"));
     EXPECT_FALSE(store->ReadBoolean(QStringLiteral("Enter As Tab"), true));
 }
@@ -181,8 +208,17 @@ TEST_F(StoreFixture, WritingOneKeyKeepsTheRestOfTheFile)
     ASSERT_TRUE(store->WriteInteger(QStringLiteral("New Key"), 5));
     QByteArray expected = kHandWritten;
     expected.replace("ESC As Undo=0", "ESC As Undo=1");
-    expected.replace("Bool Word=maybe\r\n", "Bool Word=maybe\r\nNew Key=5\r\n");
+    expected.replace("Bad Time=25:99:99x\r\n", "Bad Time=25:99:99x\r\nNew Key=5\r\n");
     EXPECT_EQ(ReadAll(IniPath()), expected);
+}
+
+TEST_F(StoreFixture, DateThatCannotBeFormattedWritesNothing)
+{
+    auto store = MakeStore(eriIniFile);
+    const TOrvScopedValue raise(GlobalRaiseDateErrors, true);
+    EXPECT_FALSE(store->WriteDate(QStringLiteral("Far"), 1.0e9));
+    EXPECT_FALSE(store->WriteTime(QStringLiteral("Far"), QStringLiteral("hh:nn"), -1.0e9));
+    EXPECT_EQ(store->ReadString(QStringLiteral("Far"), QStringLiteral("none")), QStringLiteral("none"));
 }
 
 TEST_F(StoreFixture, NeitherStoresNothingAndReadsDefaults)
