@@ -1,13 +1,11 @@
 #include <orvkit/engines/OrvkitExpressions.h>
 
-#include <orvkit/core/OrvkitConvert.h>
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/engines/OrvkitCalcEngine.h>
 
 #include <QCoreApplication>
 #include <QStringView>
 #include <exception>
-#include <iterator>
 
 namespace orv {
 
@@ -36,16 +34,30 @@ constexpr TNamedCode kNames[] = {
     {u"rnd", u'Z'},
 };
 
-constexpr QStringView kOperatorChars = u"#%&()*+-/=@\\^|";
-constexpr QStringView kSimpleKeyChars = u"()=+-/*&#\\|%^@";
-
 bool IsDigit(QChar ch)
 {
     return ch >= u'0' && ch <= u'9';
 }
 
-/// Trimmed of everything at or below the space at both ends, then lower-cased.
-QString PreparedText(const QString& text)
+bool IsOperatorChar(QChar ch)
+{
+    switch (ch.unicode()) {
+    case u'#': case u'%': case u'&': case u'(': case u')': case u'*': case u'+':
+    case u'-': case u'/': case u'=': case u'@': case u'\\': case u'^': case u'|':
+        return true;
+    default:
+        return false;
+    }
+}
+
+QChar LowerChar(QChar ch)
+{
+    return ch >= u'A' && ch <= u'Z' ? QChar(ch.unicode() + 32) : ch;
+}
+
+/// The text without what lies at or below the space at either end. Readers lower-case
+/// each character as they take it, which saves a copy of the text.
+QStringView TrimmedText(const QString& text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -53,7 +65,16 @@ QString PreparedText(const QString& text)
         ++first;
     while (last > first && text[last - 1] <= u' ')
         --last;
-    return LowerText(text.mid(first, last - first));
+    return QStringView(text).sliced(first, last - first);
+}
+
+/// The key code of a name, or a space for a name not in the table.
+QChar NameCode(QStringView name)
+{
+    for (const TNamedCode& entry : kNames)
+        if (entry.name == name)
+            return QChar(entry.code);
+    return QChar(u' ');
 }
 
 /// Types the key of one code into the engine; codes without a key are ignored.
@@ -124,35 +145,36 @@ void PressCode(IOrvCalcEngine& engine, QChar code)
 }
 
 /// Appends the code of a finished name, splitting a trailing digit (sin3 is sin 3) or
-/// a leading x (xpi is * pi) off a name that is not known as a whole.
-void FlushName(const QString& name, QString& codes, QString& unknownName)
+/// a leading x (xpi is * pi) off a name that is not known as a whole. Sets the unknown
+/// name when even the split name is not known.
+void FlushName(QStringView name, QString& codes, QString& unknownName)
 {
     if (name.isEmpty())
         return;
-    QChar code;
-    LookupFunctionName(name, code, unknownName);
-    if (unknownName.isEmpty()) {
-        codes.append(code);
+    QChar code = NameCode(name);
+    if (code == u' ') {
+        const QChar last = name.back();
+        if (IsDigit(last)) {
+            name.chop(1);
+        } else if (name.front() == u'x') {
+            codes.append(u'*');
+            name = name.sliced(1);
+        } else {
+            unknownName = name.toString();
+            codes.append(code);
+            return;
+        }
+        if (!name.isEmpty()) {
+            code = NameCode(name);
+            if (code == u' ')
+                unknownName = name.toString();
+            codes.append(code);
+        }
+        if (IsDigit(last))
+            codes.append(last);
         return;
     }
-    const QChar last = name.back();
-    if (IsDigit(last)) {
-        unknownName.clear();
-        if (name.size() > 1) {
-            LookupFunctionName(name.first(name.size() - 1), code, unknownName);
-            codes.append(code);
-        }
-        codes.append(last);
-    } else if (name.front() == u'x') {
-        unknownName.clear();
-        codes.append(u'*');
-        if (name.size() > 1) {
-            LookupFunctionName(name.mid(1), code, unknownName);
-            codes.append(code);
-        }
-    } else {
-        codes.append(code);
-    }
+    codes.append(code);
 }
 
 /// Prefix functions, angle mode and memory of the caller's engine, put back on every
@@ -210,52 +232,47 @@ Extended EvaluateOnFreshEngine(Run&& run)
 
 void LookupFunctionName(const QString& name, QChar& code, QString& unknownName)
 {
-    for (const TNamedCode& entry : kNames) {
-        if (entry.name == name) {
-            code = QChar(entry.code);
-            unknownName.clear();
-            return;
-        }
-    }
-    code = QChar(u' ');
-    unknownName = name;
+    code = NameCode(name);
+    if (code == u' ')
+        unknownName = name;
+    else
+        unknownName.clear();
 }
 
 void TokeniseExpression(const QString& text, QString& codes, QString& unknownName)
 {
-    const QString prepared = PreparedText(text);
+    const QStringView trimmed = TrimmedText(text);
     const QChar decimalSeparator = FormatSettings.DecimalSeparator;
     const QChar thousandSeparator = FormatSettings.ThousandSeparator;
     codes.clear();
     unknownName.clear();
-    codes.reserve(prepared.size());
-    QString name;
-    for (const QChar ch : prepared) {
+    codes.reserve(trimmed.size() + 1);
+    QString name; // kept, not freed, between names
+    for (const QChar raw : trimmed) {
+        const QChar ch = LowerChar(raw);
         if (ch <= u' ') {
             FlushName(name, codes, unknownName);
-            name.clear();
+            name.resize(0);
         } else if (ch == thousandSeparator) {
             // Grouping is for the reader only.
-        } else if (kOperatorChars.contains(ch) || ch == decimalSeparator) {
+        } else if (IsOperatorChar(ch) || ch == decimalSeparator) {
             if (name == u"e" && (ch == u'+' || ch == u'-'))
                 codes.append(u'e'); // the exponent's sign follows
             else
                 FlushName(name, codes, unknownName);
             codes.append(ch);
-            name.clear();
+            name.resize(0);
         } else if (name.isEmpty() && IsDigit(ch)) {
             codes.append(ch);
         } else if (name == u"e" && IsDigit(ch)) {
             codes.append(u'e');
             codes.append(ch);
-            name.clear();
+            name.resize(0);
         } else {
             name.append(ch);
         }
-        if (!unknownName.isEmpty()) {
-            codes.clear();
-            return;
-        }
+        if (!unknownName.isEmpty())
+            break;
     }
     FlushName(name, codes, unknownName);
     if (!unknownName.isEmpty())
@@ -264,24 +281,22 @@ void TokeniseExpression(const QString& text, QString& codes, QString& unknownNam
 
 Extended RunSimpleExpression(const QString& text, IOrvCalcEngine& engine)
 {
-    const QString prepared = PreparedText(text);
+    const QStringView trimmed = TrimmedText(text);
     const QChar decimalSeparator = FormatSettings.DecimalSeparator;
     const QChar thousandSeparator = FormatSettings.ThousandSeparator;
     engine.AllClear();
-    for (qsizetype i = 0; i < prepared.size(); ++i) {
-        const QChar ch = prepared[i];
-        if (IsDigit(ch) || kSimpleKeyChars.contains(ch) || ch == decimalSeparator || ch == thousandSeparator) {
+    for (qsizetype i = 0; i < trimmed.size(); ++i) {
+        const QChar ch = LowerChar(trimmed[i]);
+        if (IsDigit(ch) || IsOperatorChar(ch) || ch == decimalSeparator || ch == thousandSeparator) {
             PressCode(engine, ch);
         } else if (ch == u'x') {
             engine.DoMultiply();
         } else if (ch > u' ') {
             // A name: only pi is known, and any other name swallows the rest.
-            if (QStringView(prepared).sliced(i).startsWith(u"pi")) {
-                engine.InputPi();
-                ++i;
-            } else {
+            if (ch != u'p' || i + 1 == trimmed.size() || LowerChar(trimmed[i + 1]) != u'i')
                 break;
-            }
+            engine.InputPi();
+            ++i;
         }
     }
     engine.DoEquals();
