@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringView>
+#include <QVarLengthArray>
 #include <exception>
 
 namespace orv {
@@ -144,10 +145,13 @@ void PressCode(IOrvCalcEngine& engine, QChar code)
     }
 }
 
+/// Key codes; an ordinary expression fits without touching the heap.
+using TCodes = QVarLengthArray<QChar, 128>;
+
 /// Appends the code of a finished name, splitting a trailing digit (sin3 is sin 3) or
 /// a leading x (xpi is * pi) off a name that is not known as a whole. Sets the unknown
 /// name when even the split name is not known.
-void FlushName(QStringView name, QString& codes, QString& unknownName)
+void FlushName(QStringView name, TCodes& codes, QString& unknownName)
 {
     if (name.isEmpty())
         return;
@@ -175,6 +179,48 @@ void FlushName(QStringView name, QString& codes, QString& unknownName)
         return;
     }
     codes.append(code);
+}
+
+void Tokenise(const QString& text, TCodes& codes, QString& unknownName)
+{
+    const QStringView trimmed = TrimmedText(text);
+    const QChar decimalSeparator = FormatSettings.DecimalSeparator;
+    const QChar thousandSeparator = FormatSettings.ThousandSeparator;
+    codes.clear();
+    unknownName.clear();
+    codes.reserve(trimmed.size() + 1);
+    QVarLengthArray<QChar, 32> name;
+    const auto nameView = [&name] { return QStringView(name.constData(), name.size()); };
+    const auto nameIsE = [&name] { return name.size() == 1 && name[0] == u'e'; };
+    for (const QChar raw : trimmed) {
+        const QChar ch = LowerChar(raw);
+        if (ch <= u' ') {
+            FlushName(nameView(), codes, unknownName);
+            name.clear();
+        } else if (ch == thousandSeparator) {
+            // Grouping is for the reader only.
+        } else if (IsOperatorChar(ch) || ch == decimalSeparator) {
+            if (nameIsE() && (ch == u'+' || ch == u'-'))
+                codes.append(u'e'); // the exponent's sign follows
+            else
+                FlushName(nameView(), codes, unknownName);
+            codes.append(ch);
+            name.clear();
+        } else if (name.isEmpty() && IsDigit(ch)) {
+            codes.append(ch);
+        } else if (nameIsE() && IsDigit(ch)) {
+            codes.append(u'e');
+            codes.append(ch);
+            name.clear();
+        } else {
+            name.append(ch);
+        }
+        if (!unknownName.isEmpty())
+            break;
+    }
+    FlushName(nameView(), codes, unknownName);
+    if (!unknownName.isEmpty())
+        codes.clear();
 }
 
 /// Prefix functions, angle mode and memory of the caller's engine, put back on every
@@ -241,42 +287,9 @@ void LookupFunctionName(const QString& name, QChar& code, QString& unknownName)
 
 void TokeniseExpression(const QString& text, QString& codes, QString& unknownName)
 {
-    const QStringView trimmed = TrimmedText(text);
-    const QChar decimalSeparator = FormatSettings.DecimalSeparator;
-    const QChar thousandSeparator = FormatSettings.ThousandSeparator;
-    codes.clear();
-    unknownName.clear();
-    codes.reserve(trimmed.size() + 1);
-    QString name; // kept, not freed, between names
-    for (const QChar raw : trimmed) {
-        const QChar ch = LowerChar(raw);
-        if (ch <= u' ') {
-            FlushName(name, codes, unknownName);
-            name.resize(0);
-        } else if (ch == thousandSeparator) {
-            // Grouping is for the reader only.
-        } else if (IsOperatorChar(ch) || ch == decimalSeparator) {
-            if (name == u"e" && (ch == u'+' || ch == u'-'))
-                codes.append(u'e'); // the exponent's sign follows
-            else
-                FlushName(name, codes, unknownName);
-            codes.append(ch);
-            name.resize(0);
-        } else if (name.isEmpty() && IsDigit(ch)) {
-            codes.append(ch);
-        } else if (name == u"e" && IsDigit(ch)) {
-            codes.append(u'e');
-            codes.append(ch);
-            name.resize(0);
-        } else {
-            name.append(ch);
-        }
-        if (!unknownName.isEmpty())
-            break;
-    }
-    FlushName(name, codes, unknownName);
-    if (!unknownName.isEmpty())
-        codes.clear();
+    TCodes buffer;
+    Tokenise(text, buffer, unknownName);
+    codes = QString(buffer.constData(), buffer.size());
 }
 
 Extended RunSimpleExpression(const QString& text, IOrvCalcEngine& engine)
@@ -317,9 +330,9 @@ Extended RunExpression(const QString& text, IOrvCalcEngine& engine, Extended mem
     engine.SetAngleMode(angleMode);
     engine.SetPrefixFunctions(true);
 
-    QString codes;
+    TCodes codes;
     QString unknownName;
-    TokeniseExpression(text, codes, unknownName);
+    Tokenise(text, codes, unknownName);
     if (!unknownName.isEmpty()) {
         message = QCoreApplication::translate("OrvkitExpressions", kUnknownFunction) + QStringLiteral(" - ")
                   + unknownName;
