@@ -19,11 +19,6 @@ namespace {
 constexpr char16_t kOperatorCodes[] = u"+-*/^@#&\\|";
 constexpr char16_t kBinaryCodes[] = u"+-*/^@#&\\|%";
 
-bool IsOperatorCode(char16_t c)
-{
-    return QStringView(kOperatorCodes).contains(QChar(c));
-}
-
 bool IsOneOf(char16_t c, const char16_t* set)
 {
     return QStringView(set).contains(QChar(c));
@@ -97,7 +92,7 @@ void TOrvCalcEngine::SetDisplay(const QString& text)
     if (!fThouSep) {
         fDisplayValue = text;
     } else {
-        // Only the mantissa is grouped: an exponent of four digits is no amount.
+        // Only the mantissa is grouped: exponent digits are no amount.
         const qsizetype e = text.indexOf(u'E');
         fDisplayValue = e < 0 ? InsertThousandSeps(text, fLakhFormatting)
                               : InsertThousandSeps(text.left(e), fLakhFormatting) + text.mid(e);
@@ -331,7 +326,7 @@ void TOrvCalcEngine::InputConstant(Extended x)
 void TOrvCalcEngine::DoOperator(char16_t op)
 {
     if ((op == u'+' || op == u'-')
-        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOperatorCode(fLastCh) || fLastCh == u'('
+        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kOperatorCodes) || fLastCh == u'('
             || fLastCh == u'E')) {
         AppendToEntry(op); // the sign of the number about to be typed
         return;

@@ -25,8 +25,9 @@ using TOrvCalcNotifyEvent = std::function<void(IOrvCalcEngine& sender)>;
 /// std::shared_ptr<IOrvCalcEngine>; components and the expression evaluator own a
 /// TOrvCalcEngine directly.
 ///
-/// No operation lets an error escape: a failing calculation shows "Error!", keeps the
-/// message for `GetLastError`, writes an error line to the history and fires OnError.
+/// No key operation lets an error escape: a failing calculation shows "Error!", keeps
+/// the message for `GetLastError`, writes an error line to the history and fires
+/// OnError. Only `SetMemory` and the indexed history readers raise, for bad arguments.
 class IOrvCalcEngine {
 public:
     virtual ~IOrvCalcEngine() = default;

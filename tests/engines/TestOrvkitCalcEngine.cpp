@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 #include <string>
 
 using namespace orv;
@@ -162,6 +163,27 @@ TEST_F(CalcEngineTest, DeepNestingGrowsBothStacks)
     EXPECT_EQ(Display(), u"6.0000");
 }
 
+TEST(CalcStack, GrowsByFiveAndChecksEveryAccess)
+{
+    TOrvCalcStack<Extended> stack;
+    EXPECT_EQ(stack.Length(), 10);
+    for (int i = 0; i < 10; ++i)
+        stack.Push(i);
+    EXPECT_EQ(stack.Length(), 10);
+    stack.Push(10); // the top was on the last slot: length becomes top + 5
+    EXPECT_EQ(stack.Length(), 14);
+    EXPECT_EQ(stack.At(0), 0);
+    EXPECT_EQ(stack.Top(), 10);
+    stack.Pop();
+    EXPECT_EQ(stack.Length(), 14); // never shrunk
+    EXPECT_EQ(stack.Top(), 9);
+    EXPECT_THROW(stack.At(10), std::out_of_range);
+    stack.Clear();
+    EXPECT_THROW(stack.Top(), std::out_of_range);
+    stack.Pop(); // popping an empty stack stays empty
+    EXPECT_EQ(stack.TopIndex(), -1);
+}
+
 TEST_F(CalcEngineTest, PrecedenceOffWorksLeftToRight)
 {
     engine.SetPrecedence(false);
@@ -185,6 +207,7 @@ TEST_F(CalcEngineTest, ComputesWithTheFullExtendedMantissa)
     EXPECT_EQ(engine.GetDisplayValue(), 18446744073709551615.0L); // needs all 64 bits
     Keys("[AC]2^64=");
     EXPECT_EQ(engine.GetDisplayValue(), 18446744073709551616.0L);
+    EXPECT_EQ(Display(), u"1.8447E+19"); // 10^18 and more come back in exponent form
     Keys("[AC]2^63+1-2^63=");
     EXPECT_EQ(Display(), u"1.0000"); // a double would lose the 1
     Keys("[AC]1/3*3=");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -418,6 +419,16 @@ TEST_F(CalcFunctionsTest, ReadingTheHistory)
     EXPECT_EQ(engine.GetHistoryPosition(), -1);
     EXPECT_THROW(engine.GetLastHistoryEntry(), std::out_of_range);
     EXPECT_THROW(engine.GetHistoryEntry(0), std::out_of_range);
+}
+
+TEST_F(CalcFunctionsTest, AWindowHoldsTheEngineThroughTheInterface)
+{
+    const std::shared_ptr<IOrvCalcEngine> held = std::make_shared<TOrvCalcEngine>();
+    QString shown;
+    held->SetOnDisplayChange([&shown](IOrvCalcEngine& sender) { shown = sender.GetDisplayStr(); });
+    Press(*held, "12.5*(3+4)=");
+    EXPECT_EQ(shown, u"87.5000");
+    EXPECT_EQ(held->GetDisplayValue(), 87.5L);
 }
 
 TEST_F(CalcFunctionsTest, EventAccessorsThroughTheInterface)
