@@ -21,16 +21,20 @@ using orvtest::History;
 
 namespace {
 
+// Every table row prints as its text.
+template <typename Case>
+    requires requires(const Case& c) { c.text; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
+
 struct ValueCase {
     const char* text;
     Extended value;
     Extended relativeTolerance = 8 * std::numeric_limits<Extended>::epsilon();
 };
 
-void PrintTo(const ValueCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << '"';
-}
 
 // Exact where the engine's arithmetic is exact, within a few units of the last place
 // where a function is involved.
@@ -218,10 +222,6 @@ struct AngleCase {
     Extended value;
 };
 
-void PrintTo(const AngleCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << "\" mode " << c.mode;
-}
 
 class AngleModes : public ::testing::TestWithParam<AngleCase> {};
 
@@ -255,10 +255,6 @@ struct MessageCase {
     QString message;
 };
 
-void PrintTo(const MessageCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << '"';
-}
 
 class ExpressionMessages : public ::testing::TestWithParam<MessageCase> {};
 
@@ -323,10 +319,6 @@ struct TokenCase {
     const char* unknown;
 };
 
-void PrintTo(const TokenCase& c, std::ostream* os)
-{
-    *os << '"' << c.text << '"';
-}
 
 class Tokens : public ::testing::TestWithParam<TokenCase> {};
 
