@@ -51,19 +51,20 @@ void BM_MuparserSetExprEval(benchmark::State& state)
 }
 BENCHMARK(BM_MuparserSetExprEval);
 
-/// `piece` repeated to `length` characters, cut where a whole piece no longer fits.
-QString Repeated(const QString& piece, qsizetype length, const QString& tail = QString())
+/// `head`, then `piece` repeated while the text stays within `length` characters, then
+/// `tail`.
+QString Repeated(const QString& head, const QString& piece, qsizetype length, const QString& tail)
 {
-    QString text;
+    QString text = head;
     text.reserve(length + tail.size());
     while (text.size() + piece.size() <= length)
         text += piece;
     return text + tail;
 }
 
-void EvaluateLong(benchmark::State& state, const QString& piece, const QString& tail = QString())
+void EvaluateLong(benchmark::State& state, const QString& head, const QString& piece, const QString& tail = QString())
 {
-    const QString text = Repeated(piece, state.range(0), tail);
+    const QString text = Repeated(head, piece, state.range(0), tail);
     for (auto _ : state)
         benchmark::DoNotOptimize(orv::EvaluateExpression(text, orv::amRadians));
     state.SetComplexityN(state.range(0));
@@ -73,21 +74,21 @@ void EvaluateLong(benchmark::State& state, const QString& piece, const QString& 
 // A long sum of typical terms.
 void BM_EvaluateLongExpression(benchmark::State& state)
 {
-    EvaluateLong(state, QStringLiteral("5 + 4 * PI / 3 + Sin(1.2) + "), QStringLiteral("1"));
+    EvaluateLong(state, QString(), QStringLiteral("5 + 4 * PI / 3 + Sin(1.2) + "), QStringLiteral("1"));
 }
 BENCHMARK(BM_EvaluateLongExpression)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN);
 
 // Deeply nested brackets.
 void BM_EvaluateLongNesting(benchmark::State& state)
 {
-    EvaluateLong(state, QStringLiteral("(1+"));
+    EvaluateLong(state, QString(), QStringLiteral("(1+"));
 }
 BENCHMARK(BM_EvaluateLongNesting)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN);
 
 // A name that never ends (unknown at the end).
 void BM_EvaluateLongName(benchmark::State& state)
 {
-    EvaluateLong(state, QStringLiteral("q"));
+    EvaluateLong(state, QString(), QStringLiteral("q"));
 }
 BENCHMARK(BM_EvaluateLongName)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN);
 
@@ -96,9 +97,17 @@ BENCHMARK(BM_EvaluateLongName)->RangeMultiplier(10)->Range(1000, 100000)->Comple
 // overflows and starts again, about every 4933 digits).
 void BM_EvaluateLongNumber(benchmark::State& state)
 {
-    EvaluateLong(state, QStringLiteral("1"));
+    EvaluateLong(state, QString(), QStringLiteral("1"));
 }
 BENCHMARK(BM_EvaluateLongNumber)->RangeMultiplier(10)->Range(1000, 100000)->Complexity();
+
+// Digits after the decimal separator never overflow the entry, so nothing restarts it:
+// kept to 10 000 characters until the engine's entry work is linear.
+void BM_EvaluateLongFraction(benchmark::State& state)
+{
+    EvaluateLong(state, QStringLiteral("0."), QStringLiteral("1"));
+}
+BENCHMARK(BM_EvaluateLongFraction)->RangeMultiplier(10)->Range(100, 10000)->Complexity();
 
 } // namespace
 
