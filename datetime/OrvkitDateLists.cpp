@@ -86,22 +86,23 @@ int TOrvDateList::FindDate(TDateTime value) const
     return -1;
 }
 
-QStringList TOrvDateList::AsDateStrings() const
+QStringList TOrvDateList::AsStrings(QString (*format)(TDateTime)) const
 {
     QStringList result;
     result.reserve(Count());
     for (int i = 0; i <= fNo; ++i)
-        result.append(DateToText(fDates[static_cast<size_t>(i)]));
+        result.append(format(fDates[static_cast<size_t>(i)]));
     return result;
+}
+
+QStringList TOrvDateList::AsDateStrings() const
+{
+    return AsStrings(DateToText);
 }
 
 QStringList TOrvDateList::AsDateTimeStrings() const
 {
-    QStringList result;
-    result.reserve(Count());
-    for (int i = 0; i <= fNo; ++i)
-        result.append(DateTimeToText(fDates[static_cast<size_t>(i)]));
-    return result;
+    return AsStrings(DateTimeToText);
 }
 
 } // namespace orv

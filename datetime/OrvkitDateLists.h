@@ -48,6 +48,7 @@ private:
     bool InRange(int index) const { return index >= 0 && index <= fNo; }
     /// Raises the count by one, growing the storage by 10 when the last slot is reached.
     void Grow();
+    QStringList AsStrings(QString (*format)(TDateTime)) const;
 
     std::vector<TDateTime> fDates;
     int fNo = -1;

@@ -214,11 +214,12 @@ void TOrvXML::SetFileName(const QString& fileName, bool save)
 {
     if (save)
         SaveFile();
-    fFName = fileName;
-    fNewFile = fileName.isEmpty() || !QFileInfo::exists(fileName);
-    if (!fNewFile) {
+    const bool exists = !fileName.isEmpty() && QFileInfo::exists(fileName);
+    // Read before anything changes, so a file that cannot be read leaves this one as it was.
+    if (exists)
         SetContent(ReadFileContent(fileName));
-    }
+    fFName = fileName;
+    fNewFile = !exists;
     fConnected = true;
 }
 

@@ -1,4 +1,6 @@
+#include <orvkit/core/OrvkitConvert.h>
 #include <orvkit/core/OrvkitExceptions.h>
+#include <orvkit/core/OrvkitGuards.h>
 #include <orvkit/datetime/OrvkitDateTime.h>
 #include <orvkit/datetime/OrvkitXML.h>
 
@@ -417,6 +419,39 @@ TEST_F(HolidayFile, UnreadableOrUnwritablePathsRaise)
     EXPECT_THROW(SaveHolidays(list, fDir.path()), Exception);
     EXPECT_THROW(SaveHolidays(list, Scratch("missing/dir/file.xml")), Exception);
     EXPECT_TRUE(QDir(fDir.path()).exists());
+}
+
+TEST_F(HolidayFile, SetFileNameSavesToTheOldNameAndLoadsTheNewOne)
+{
+    const QString first = Scratch("first.xml");
+    const QString second = Scratch("second.xml");
+    TOrvXML xml(first);
+    EXPECT_TRUE(xml.Connected());
+    EXPECT_TRUE(xml.NewFile());
+    xml.InitializeFile();
+    xml.SetFileName(second, true);
+    EXPECT_EQ(ReadBytes(first), QByteArray("<?xml version=\"1.0\"?>\n\n<Root_Element>\n</Root_Element>\n"));
+    EXPECT_TRUE(xml.NewFile());
+    EXPECT_EQ(xml.LineCount(), 4); // a new name keeps the lines, to be saved there
+    WriteBytes(second, "<x>\n");
+    xml.SetFileName(second, false);
+    EXPECT_FALSE(xml.NewFile());
+    EXPECT_EQ(xml.TS(), QStringList{QStringLiteral("<x>")});
+    EXPECT_THROW(xml.SetFileName(fDir.path(), false), Exception);
+    EXPECT_EQ(xml.FName(), second);
+    EXPECT_EQ(xml.TS(), QStringList{QStringLiteral("<x>")});
+}
+
+TEST_F(HolidayFile, UnreadableDateIsTodayEvenWhenErrorsRaise)
+{
+    TOrvScopedValue raiseDate(GlobalRaiseDateErrors, true);
+    TOrvScopedValue raiseFloat(GlobalRaiseFloatErrors, true);
+    TOrvHolidayList list;
+    ReadHolidays(list, "<OrvHolidays>\n<Holiday><Date>2024-12-25</Date></Holiday>\n<Holiday><Date>x</Date></Holiday>\n"
+                       "<Holiday><Date>20240230</Date></Holiday>\n<Holiday></Holiday>\n</OrvHolidays>\n");
+    ASSERT_EQ(list.size(), 4u);
+    for (const TOrvHolidayRec& record : list)
+        EXPECT_EQ(record.HolDate, kToday);
 }
 
 TEST_F(HolidayFile, EmptyExistingFileGetsADocument)
