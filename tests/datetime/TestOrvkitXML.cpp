@@ -282,6 +282,15 @@ TEST_F(HolidayFile, TruncatedFileKeepsTheCompleteHolidays)
     LoadHolidays(list, DataFile("truncated.xml"));
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[1].HolDate, Day(2024, 12, 25));
+
+    // Saving puts a whole block first and keeps the cut one below it.
+    const QString file = CopyOf("truncated.xml");
+    const QByteArray cut = ReadBytes(file);
+    SaveHolidays(list, file);
+    EXPECT_TRUE(ReadBytes(file).endsWith(cut));
+    TOrvHolidayList reloaded;
+    LoadHolidays(reloaded, file);
+    EXPECT_EQ(reloaded, list);
 }
 
 TEST_F(HolidayFile, TagsOutOfOrderLoadWhatLiesInsideTheBlock)
@@ -531,5 +540,30 @@ TEST(HolidayReader, JunkNeverCrashes)
         ASSERT_LE(list.size(), size_t(content.count("<Holiday>")));
         for (const TOrvHolidayRec& record : list)
             ASSERT_FALSE(record.Deleted);
+    }
+}
+
+TEST_F(HolidayFile, SavingIntoJunkGivesBackTheRecords)
+{
+    const QByteArray valid = ReadBytes(DataFile("other_settings.xml"));
+    const TOrvHolidayList records{Holiday(QStringLiteral("a & b"), Day(2024, 3, 1), true),
+                                  Holiday(QString::fromUtf16(u"\u00e9\u20ac"), Day(2024, 3, 2))};
+    const QString file = Scratch("junk.xml");
+    std::mt19937 random(23);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray content = valid;
+        for (int e = 0; e < 1 + round % 8 && !content.isEmpty(); ++e) {
+            const qsizetype at = std::uniform_int_distribution<qsizetype>(0, content.size() - 1)(random);
+            if (byte(random) % 2)
+                content[at] = char(byte(random));
+            else
+                content.remove(at, byte(random) % 30);
+        }
+        WriteBytes(file, content);
+        SaveHolidays(records, file);
+        TOrvHolidayList loaded;
+        LoadHolidays(loaded, file);
+        ASSERT_EQ(loaded, records) << content.toHex().toStdString();
     }
 }
