@@ -56,15 +56,17 @@ void AppendCodePoint(QString& out, char32_t code)
 }
 
 // Strict UTF-8 (no overlong forms, no surrogates); anything else byte by byte as escapes.
+// No byte sequence gives more UTF-16 units than it has bytes.
 QString DecodeLine(const char* bytes, qsizetype size)
 {
-    QString out;
-    out.reserve(size);
+    QString out(size, Qt::Uninitialized);
+    char16_t* const begin = reinterpret_cast<char16_t*>(out.data());
+    char16_t* to = begin;
     qsizetype i = 0;
     while (i < size) {
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            out.append(QChar(char16_t(lead)));
+            *to++ = lead;
             ++i;
             continue;
         }
@@ -85,14 +87,19 @@ QString DecodeLine(const char* bytes, qsizetype size)
             code = (code << 6) | (next & 0x3Fu);
         }
         valid = valid && code >= least && code <= kMaxCodePoint && !QChar::isSurrogate(code);
-        if (valid) {
-            AppendCodePoint(out, code);
+        if (!valid) {
+            *to++ = char16_t(kByteEscape + lead);
+            ++i;
+        } else if (QChar::requiresSurrogates(code)) {
+            *to++ = QChar::highSurrogate(code);
+            *to++ = QChar::lowSurrogate(code);
             i += length;
         } else {
-            out.append(QChar(char16_t(kByteEscape + lead)));
-            ++i;
+            *to++ = char16_t(code);
+            i += length;
         }
     }
+    out.truncate(to - begin);
     return out;
 }
 
@@ -137,6 +144,26 @@ QString OpeningTag(const QString& token)
 QString ClosingTag(const QString& token)
 {
     return QStringLiteral("</") + token + u'>';
+}
+
+/// Where "<token>" (or "</token>") begins in the line at or after `from`, else -1. Looking
+/// at each "<" is much cheaper than a substring search for these short lines and tags.
+qsizetype FindTag(QStringView line, QStringView token, bool closing, qsizetype from = 0)
+{
+    const qsizetype nameAt = closing ? 2 : 1;
+    const qsizetype length = token.size() + nameAt + 1;
+    const char16_t* const text = line.utf16();
+    for (qsizetype at = std::max<qsizetype>(from, 0); line.size() - at >= length; ++at) {
+        if (text[at] == u'<' && (!closing || text[at + 1] == u'/') && text[at + length - 1] == u'>' &&
+            line.sliced(at + nameAt, token.size()) == token)
+            return at;
+    }
+    return -1;
+}
+
+qsizetype TagLength(QStringView token, bool closing)
+{
+    return token.size() + (closing ? 3 : 2);
 }
 
 QString Indent(int level)
@@ -267,15 +294,13 @@ void TOrvXML::GetNextTokenRange(const QString& token, int& startLine, int& endLi
     endLine = -1;
     if (!fConnected)
         return;
-    const QString opening = OpeningTag(token);
-    const QString closing = ClosingTag(token);
     const int count = LineCount();
     for (int i = std::max(fCurrentLine, 0); i < count; ++i) {
-        const qsizetype at = fTS[i].indexOf(opening);
+        const qsizetype at = FindTag(fTS[i], token, false);
         if (at < 0)
             continue;
         startLine = i;
-        if (fTS[i].indexOf(closing, at + opening.size()) >= 0) {
+        if (FindTag(fTS[i], token, true, at + TagLength(token, false)) >= 0) {
             endLine = i;
             return;
         }
@@ -284,7 +309,7 @@ void TOrvXML::GetNextTokenRange(const QString& token, int& startLine, int& endLi
     if (startLine < 0)
         return;
     for (int i = startLine + 1; i < count; ++i) {
-        if (fTS[i].contains(closing)) {
+        if (FindTag(fTS[i], token, true) >= 0) {
             endLine = i;
             return;
         }
@@ -293,19 +318,17 @@ void TOrvXML::GetNextTokenRange(const QString& token, int& startLine, int& endLi
 
 QString TOrvXML::GetFirstValue(const QString& token, int startLine, int endLine) const
 {
-    const QString opening = OpeningTag(token);
-    const QString closing = ClosingTag(token);
     const int last = std::min(endLine, LineCount() - 1);
     for (int i = std::max(startLine, 0); i <= last; ++i) {
         const QString& line = fTS[i];
-        const qsizetype open = line.indexOf(opening);
-        const qsizetype close = line.indexOf(closing);
+        const qsizetype open = FindTag(line, token, false);
+        const qsizetype close = FindTag(line, token, true);
         if (open < 0 && close < 0)
             continue;
         if (open < 0 || close < 0)
             return QString();
-        const qsizetype from = open + opening.size();
-        const qsizetype to = line.indexOf(closing, from);
+        const qsizetype from = open + TagLength(token, false);
+        const qsizetype to = FindTag(line, token, true, from);
         return to < 0 ? QString() : XMLDecode(line.mid(from, to - from));
     }
     return QString();
@@ -497,18 +520,16 @@ QString MakeRoomForBlock(TOrvXML& xml)
         xml.SetCurrentLine(0);
         return QString();
     }
-    const QString opening = OpeningTag(kBlockToken);
-    const QString closing = ClosingTag(kBlockToken);
     const QString first = xml.TS()[start];
     const QString last = xml.TS()[end];
-    const qsizetype openAt = first.indexOf(opening);
-    const qsizetype closeAt = last.indexOf(closing, start == end ? openAt + opening.size() : 0);
+    const qsizetype openAt = FindTag(first, kBlockToken, false);
+    const qsizetype closeAt = FindTag(last, kBlockToken, true, start == end ? openAt + TagLength(kBlockToken, false) : 0);
     xml.RemoveTokenRange(kBlockToken, start, end);
     xml.SetCurrentLine(start);
     const QString leading = SharedText(first.left(openAt));
     if (!leading.isEmpty())
         xml.PutLine(leading);
-    return SharedText(last.mid(closeAt + closing.size()));
+    return SharedText(last.mid(closeAt + TagLength(kBlockToken, true)));
 }
 
 } // namespace
