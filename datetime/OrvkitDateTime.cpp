@@ -45,11 +45,6 @@ int64_t DayNumber(TDateTime value)
     return value > 0 ? int64_t(1000000000) : int64_t(-1000000000);
 }
 
-bool InDateRange(int64_t day)
-{
-    return day >= MinDateDay && day <= MaxDateDay;
-}
-
 bool IsLeap(int64_t year)
 {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -83,6 +78,22 @@ uint16_t HostDayOf(int64_t day)
 uint16_t IsoDayOf(int64_t day)
 {
     return HostToISODayOfWeek(HostDayOf(day));
+}
+
+// The first day of a day's week, and of a year's first whole week, for a numbering of
+// the weekdays that gives the week's first day 1.
+template <uint16_t (*DayNumberInWeek)(int64_t)>
+int64_t WeekStartOf(int64_t day)
+{
+    return day - DayNumberInWeek(day) + 1;
+}
+
+template <uint16_t (*DayNumberInWeek)(int64_t)>
+int64_t FirstWeekStartOf(int64_t year)
+{
+    const int64_t jan1 = DayOf(year, 1, 1);
+    const uint16_t n = DayNumberInWeek(jan1);
+    return n == 1 ? jan1 : jan1 + 8 - n;
 }
 
 // The local clock. localtime_r follows the zone read at the last tzset(), which keeps a
@@ -256,31 +267,6 @@ uint16_t TodayISODayOfWeek()
     return ISODayOfWeek(NowDateTime());
 }
 
-void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day)
-{
-    const int64_t n = DayNumber(value);
-    if (!InDateRange(n)) {
-        year = month = day = 0;
-        return;
-    }
-    // Every term is non-negative inside the range, so unsigned 32-bit arithmetic is exact.
-    const uint32_t t = 4 * uint32_t(n + 693900) - 1;
-    const uint32_t c = t / 146097;
-    const uint32_t j = (t - 146097 * c) / 4;
-    const uint32_t y = (4 * j + 3) / 1461;
-    const uint32_t d = (4 * j + 7 - 1461 * y) / 4;
-    const uint32_t m = (5 * d - 3) / 153;
-    day = uint16_t((5 * d + 2 - 153 * m) / 5);
-    const uint32_t fullYear = 100 * c + y;
-    if (m < 10) {
-        month = uint16_t(m + 3);
-        year = uint16_t(fullYear);
-    } else {
-        month = uint16_t(m - 9);
-        year = uint16_t(fullYear + 1);
-    }
-}
-
 uint16_t DateYear(TDateTime value)
 {
     uint16_t y = 0, m = 0, d = 0;
@@ -305,24 +291,6 @@ uint16_t DateDay(TDateTime value)
 uint16_t DateDayOfWeek(TDateTime value)
 {
     return HostDayOf(DayNumber(value));
-}
-
-bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result)
-{
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > MonthLength(month, year))
-        return false;
-    // Years from 1 on need no floor division; this is the hot path of every encoding.
-    static constexpr uint32_t kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const auto y = uint32_t(year - 1);
-    const uint32_t leapDay = month > 2 && IsLeap(year) ? 1 : 0;
-    const uint32_t days = y * 365 + y / 4 - y / 100 + y / 400 + kBefore[month - 1] + leapDay + uint32_t(day);
-    result = double(int64_t(days) - kDateDelta);
-    return true;
-}
-
-TDateTime MakeDate(uint16_t year, uint16_t month, uint16_t day)
-{
-    return EncodeOrRaise(year, month, day);
 }
 
 TDateTime MakeTime(uint16_t hour, uint16_t minute, uint16_t second, uint16_t millisecond)
@@ -511,45 +479,38 @@ uint16_t DaysInDateMonth(TDateTime value)
 
 TDateTime WeekStartSunday(TDateTime value)
 {
-    const int64_t day = DayNumber(value);
-    return double(day - HostDayOf(day) + 1);
+    return double(WeekStartOf<HostDayOf>(DayNumber(value)));
 }
 
 TDateTime FirstSundayOfYear(uint16_t year)
 {
-    const int64_t jan1 = DayOf(year, 1, 1);
-    const uint16_t dow = HostDayOf(jan1);
-    return double(dow == 1 ? jan1 : jan1 + 8 - dow);
+    return double(FirstWeekStartOf<HostDayOf>(year));
 }
 
 uint16_t WeekNumber(TDateTime value)
 {
     const int64_t day = DayNumber(value);
-    const int64_t jan1 = DayOf(DateYear(value), 1, 1);
-    const int64_t week2 = jan1 - HostDayOf(jan1) + 1 + 7;
+    const int64_t week2 = WeekStartOf<HostDayOf>(DayOf(DateYear(value), 1, 1)) + 7;
     if (day < week2)
         return 1;
-    return uint16_t(2 + (int64_t(WeekStartSunday(value)) - week2) / 7);
+    return uint16_t(2 + (WeekStartOf<HostDayOf>(day) - week2) / 7);
 }
 
 TDateTime WeekNumberStart(uint16_t week, uint16_t year)
 {
-    const TDateTime first = FirstSundayOfYear(year);
-    const bool onJan1 = int64_t(first) == DayOf(year, 1, 1);
-    return first + 7.0 * (int(week) - (onJan1 ? 1 : 2));
+    const int64_t first = FirstWeekStartOf<HostDayOf>(year);
+    const bool onJan1 = first == DayOf(year, 1, 1);
+    return double(first) + 7.0 * (int(week) - (onJan1 ? 1 : 2));
 }
 
 TDateTime WeekStartMonday(TDateTime value)
 {
-    const int64_t day = DayNumber(value);
-    return double(day - IsoDayOf(day) + 1);
+    return double(WeekStartOf<IsoDayOf>(DayNumber(value)));
 }
 
 TDateTime FirstMondayOfYear(uint16_t year)
 {
-    const int64_t jan1 = DayOf(year, 1, 1);
-    const uint16_t iso = IsoDayOf(jan1);
-    return double(iso == 1 ? jan1 : jan1 + 8 - iso);
+    return double(FirstWeekStartOf<IsoDayOf>(year));
 }
 
 uint16_t ISODayOfWeek(TDateTime value)
@@ -576,10 +537,10 @@ uint16_t ISOWeeksInYear(uint16_t year)
 void ISOWeekNumber(TDateTime value, uint16_t& week, uint16_t& year)
 {
     const int64_t day = DayNumber(value);
-    const int64_t monday = int64_t(WeekStartMonday(value));
+    const int64_t monday = WeekStartOf<IsoDayOf>(day);
     year = DateYear(value);
     const int64_t jan4 = DayOf(year, 1, 4);
-    const int64_t jan4Monday = jan4 - IsoDayOf(jan4) + 1;
+    const int64_t jan4Monday = WeekStartOf<IsoDayOf>(jan4);
     if (IsoDayOf(jan4) >= 5) {
         const int64_t first = jan4Monday + 7;
         week = day < first ? 1 : uint16_t(2 + (monday - first) / 7);

@@ -65,15 +65,15 @@ uint16_t TodayDayOfWeek();
 uint16_t TodayISODayOfWeek();
 
 /// Year, month and day of the truncated value; all 0 when it lies outside 0001..9999.
-void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day);
+inline void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day);
 uint16_t DateYear(TDateTime value);
 uint16_t DateMonth(TDateTime value);
 uint16_t DateDay(TDateTime value);
 uint16_t DateDayOfWeek(TDateTime value);
 /// Raises "Invalid Date" for a date that does not exist (year 1..9999).
-TDateTime MakeDate(uint16_t year, uint16_t month, uint16_t day);
+inline TDateTime MakeDate(uint16_t year, uint16_t month, uint16_t day);
 /// The same without raising: false for a date that does not exist.
-bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result);
+inline bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result);
 /// Raises "Invalid Time" unless hour < 24, minute < 60, second < 60, millisecond < 1000.
 TDateTime MakeTime(uint16_t hour, uint16_t minute, uint16_t second, uint16_t millisecond);
 /// The time of day, rounded to the millisecond; raises "Invalid Date/Time" for a value
@@ -85,8 +85,9 @@ TDateTime ComposeDateTime(TDateTime date, TDateTime time);
 /// The time of day of a value (0 <= result < 1).
 TDateTime TimeOfDay(TDateTime value);
 
-// Calendar arithmetic. The time of day of the input survives. A result outside the date
-// range raises "Invalid Date".
+// Calendar arithmetic. The time of day of the input survives. The month and year rules
+// raise "Invalid Date" for an input or a result outside the date range; the day and time
+// steps are plain additions.
 TDateTime DateAddDays(TDateTime value, double days);
 TDateTime DateSubDays(TDateTime value, double days);
 TDateTime DateAddWeeks(TDateTime value, double weeks);
@@ -144,5 +145,51 @@ TDateTime ISOWeekStart(uint16_t week, uint16_t year);
 TDateTime FileTimeToDate(uint64_t fileTime);
 /// 0 for values at or before 1601-01-01; raises "Invalid Date/Time" past 9999 or for NaN.
 uint64_t DateToFileTime(TDateTime value);
+
+// The encoding and decoding are inline: callers run them in loops over many days.
+
+void SplitDate(TDateTime value, uint16_t& year, uint16_t& month, uint16_t& day)
+{
+    if (!(value > MinDateDay - 1.0 && value < MaxDateDay + 1.0)) { // also false for NaN
+        year = month = day = 0;
+        return;
+    }
+    // Every term is non-negative inside the range, so unsigned 32-bit arithmetic is exact.
+    const uint32_t t = 4 * uint32_t(static_cast<int32_t>(value) + 693900) - 1;
+    const uint32_t c = t / 146097;
+    const uint32_t j = (t - 146097 * c) / 4;
+    const uint32_t y = (4 * j + 3) / 1461;
+    const uint32_t d = (4 * j + 7 - 1461 * y) / 4;
+    const uint32_t m = (5 * d - 3) / 153;
+    day = uint16_t((5 * d + 2 - 153 * m) / 5);
+    const uint32_t fullYear = 100 * c + y;
+    month = uint16_t(m < 10 ? m + 3 : m - 9);
+    year = uint16_t(m < 10 ? fullYear : fullYear + 1);
+}
+
+bool TryMakeDate(int64_t year, int64_t month, int64_t day, TDateTime& result)
+{
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1)
+        return false;
+    static constexpr uint16_t kDaysBefore[2][13] = {
+        {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365},
+        {0, 31, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366}};
+    const auto y = uint32_t(year);
+    const uint16_t* before = kDaysBefore[y % 4 == 0 && (y % 100 != 0 || y % 400 == 0) ? 1 : 0];
+    if (uint32_t(day) > uint32_t(before[month] - before[month - 1]))
+        return false;
+    const uint32_t p = y - 1;
+    // 693594 days lie between 0001-01-01 and 1899-12-30.
+    result = double(int64_t(p * 365 + p / 4 - p / 100 + p / 400 + before[month - 1] + uint32_t(day)) - 693594);
+    return true;
+}
+
+TDateTime MakeDate(uint16_t year, uint16_t month, uint16_t day)
+{
+    TDateTime result = 0;
+    if (!TryMakeDate(year, month, day, result))
+        RaiseDateError(edmInvalidDate);
+    return result;
+}
 
 } // namespace orv

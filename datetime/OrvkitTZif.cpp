@@ -138,7 +138,8 @@ QStringList ZoneInfoIds(const QString& zoneInfoDir)
         return ids;
     for (const QString& table : {QStringLiteral("/zone1970.tab"), QStringLiteral("/zone.tab")}) {
         QSet<QString> seen;
-        for (QStringView line : QStringView(ReadText(zoneInfoDir + table)).split(u'\n')) {
+        const QString text = ReadText(zoneInfoDir + table);
+        for (QStringView line : QStringView(text).split(u'\n')) {
             if (line.startsWith(u'#'))
                 continue;
             const QString id = line.split(u'\t').value(2).toString().trimmed();

@@ -4,6 +4,7 @@
 #include "DateTextFixture.h"
 
 #include <cmath>
+#include <random>
 
 using namespace orv;
 
@@ -320,4 +321,27 @@ TEST_F(DateTextTest, ValuesThatAreNoDateFormatAsEmptyOrRaise)
     // A short date format that names itself stops instead of recursing for ever.
     const TOrvScopedValue picture(FormatSettings.ShortDateFormat, QStringLiteral("ddddd"));
     EXPECT_EQ(DateToText(D(2024, 3, 5)), QString());
+}
+
+TEST_F(DateTextTest, RandomTextGivesADateTheFallbackOrTheDocumentedError)
+{
+    const QString alphabet = QStringLiteral("0123456789//--..,, :+apmAPMdecDECsepTuesdayMarch\\x\u00e9\u0663\U0001F600");
+    std::mt19937 random(2026);
+    for (int round = 0; round < 20000; ++round) {
+        QString text;
+        for (int n = int(random() % 14); n > 0; --n)
+            text += alphabet.at(qsizetype(random() % uint32_t(alphabet.size())));
+        {
+            const TOrvScopedValue raise(GlobalRaiseDateErrors, false);
+            const TDateTime date = TextToDate(text, round % 2 == 0);
+            ASSERT_TRUE(date == 0 || (date >= MinDateDay && date < MaxDateDay + 1)) << text.toStdString();
+            const TDateTime time = TextToTime(text, round % 3 == 0);
+            ASSERT_TRUE(time >= 0 && time < 1) << text.toStdString();
+        }
+        const TOrvScopedValue raise(GlobalRaiseDateErrors, true);
+        const std::optional<QString> dateError = ErrorOf([&] { TextToDate(text, false); });
+        ASSERT_EQ(dateError.value_or(QStringLiteral("Invalid Date - ") + text), QStringLiteral("Invalid Date - ") + text);
+        const std::optional<QString> timeError = ErrorOf([&] { TextToTime(text, true); });
+        ASSERT_EQ(timeError.value_or(QStringLiteral("Invalid Time - ") + text), QStringLiteral("Invalid Time - ") + text);
+    }
 }

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <random>
+
 using namespace orv;
 
 namespace {
@@ -91,4 +94,26 @@ TEST(PosixRules, RejectEverythingElse)
         EXPECT_FALSE(ParsePosixTZ(QString::fromLatin1(text), rule)) << text;
         EXPECT_TRUE(rule.fStdName.isEmpty()) << text;
     }
+}
+
+TEST(PosixRules, RandomTextParsesOnlyIntoRulesWithinRange)
+{
+    const QString alphabet = QStringLiteral("ESTDAB<>+-:,./MJ0123456789");
+    std::mt19937 random(5);
+    int parsed = 0;
+    for (int round = 0; round < 50000; ++round) {
+        QString text = round % 2 ? QStringLiteral("EST5EDT,") : QString();
+        for (int n = int(random() % 16); n > 0; --n)
+            text += alphabet.at(qsizetype(random() % uint32_t(alphabet.size())));
+        TOrvPosixTZ rule;
+        if (!ParsePosixTZ(text, rule))
+            continue;
+        ++parsed;
+        ASSERT_GE(rule.fStdName.size(), 3) << text.toStdString();
+        ASSERT_LE(std::abs(rule.fStdOffset), 25 * 3600) << text.toStdString();
+        ASSERT_LE(std::abs(rule.fDstOffset), 25 * 3600) << text.toStdString();
+        for (const TOrvPosixDate* d : {&rule.fDstStart, &rule.fDstEnd})
+            ASSERT_LE(std::abs(d->fTime), 168 * 3600) << text.toStdString();
+    }
+    EXPECT_GT(parsed, 0);
 }
