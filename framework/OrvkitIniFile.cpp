@@ -79,23 +79,29 @@ bool SameName(const QString& a, const QString& b)
 
 // ---- TOrvIniDocument
 
+namespace {
+// The byte order mark is taken off by hand; a U+FEFF after it is text and must survive.
+constexpr auto kKeepFeff = QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+} // namespace
+
 TOrvIniDocument TOrvIniDocument::Parse(const QByteArray& bytes)
 {
     TOrvIniDocument doc;
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         doc.fEncoding = encUtf8Bom;
-        text = QString::fromUtf8(bytes.mid(3));
+        QStringDecoder decode(QStringConverter::Utf8, kKeepFeff);
+        text = decode(bytes.mid(3));
     } else if (bytes.startsWith("\xFF\xFE")) {
         doc.fEncoding = encUtf16LE;
-        QStringDecoder decode(QStringConverter::Utf16LE);
+        QStringDecoder decode(QStringConverter::Utf16LE, kKeepFeff);
         text = decode(bytes.mid(2));
     } else if (bytes.startsWith("\xFE\xFF")) {
         doc.fEncoding = encUtf16BE;
-        QStringDecoder decode(QStringConverter::Utf16BE);
+        QStringDecoder decode(QStringConverter::Utf16BE, kKeepFeff);
         text = decode(bytes.mid(2));
     } else {
-        QStringDecoder decode(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QStringDecoder decode(QStringConverter::Utf8, kKeepFeff);
         text = decode(bytes);
         if (decode.hasError()) {
             doc.fEncoding = encLatin1;

@@ -65,6 +65,11 @@ TEST(TOrvIniDocument, UnchangedDocumentSerialisesByteForByte)
         QByteArray("[S]\nk=v"),                // no final line break
         QByteArray("[S]\rk=caf\xE9\r"),        // 8-bit code page, old Mac line ends
         QByteArray("\xFF\xFE[\0S\0]\0\n\0", 10), // UTF-16 with byte order mark
+        // A U+FEFF after the byte order mark is text, not a second mark (a fuzzing find).
+        QByteArray("\xFF\xFE\xFF\xFE[\0S\0]\0", 10),
+        QByteArray("\xFE\xFF\xFE\xFF\0[\0S\0]", 10),
+        QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF[S]\n"),
+        QByteArray("\xEF\xBB\xBF[S]\nk=v\n"),
     };
     for (const QByteArray& bytes : variants)
         EXPECT_EQ(TOrvIniDocument::Parse(bytes).Serialize(), bytes);
