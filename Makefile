@@ -51,6 +51,7 @@ bench: bench-deps
 	  -DORVKIT_BUILD_BENCH=ON -DORVKIT_BUILD_TESTS=OFF -DORVKIT_BUILD_DEMO=OFF $(CMAKE_ARGS)
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@set -e; for b in $(BENCH_BUILD)/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b $(BENCH_ARGS); done
 
 sanitize: deps

@@ -1,10 +1,10 @@
 #include <orvkit/core/OrvkitConvert.h>
 
-#include <orvkit/core/OrvkitDecimal.h>
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/core/OrvkitMathErrors.h>
 
 #include <QLocale>
+#include <algorithm>
 #include <limits>
 
 namespace orv {
@@ -407,7 +407,7 @@ QString DigitsToBits(const QString& text, int bitsPerDigit)
     const int radix = 1 << bitsPerDigit;
     for (const QChar c : text) {
         const int d = HexDigitValue(c);
-        if (d < 0 || d >= radix || (c >= u'a' && c <= u'f'))
+        if (d < 0 || d >= radix)
             RaiseMathError(emmInvalidBaseChar);
         for (int bit = bitsPerDigit - 1; bit >= 0; --bit)
             out.append(QChar((d >> bit) & 1 ? u'1' : u'0'));

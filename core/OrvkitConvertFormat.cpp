@@ -152,22 +152,6 @@ QString InsertThousandSeps(const QString& text, bool lakh)
 
 namespace {
 
-// The zero and sign tests of the math unit; kept local until that unit lands.
-bool CountsAsZero(Extended x)
-{
-    return std::fabs(x) < ZeroTolerance;
-}
-
-bool CountsAsNegative(Extended x)
-{
-    return x <= -ZeroTolerance;
-}
-
-bool CountsAsPositive(Extended x)
-{
-    return x >= ZeroTolerance;
-}
-
 constexpr Extended kFixedLimit = 1e18L; // from here on the integer part needs 19 digits
 constexpr int kMaxSignificant = 18;
 
@@ -216,12 +200,12 @@ bool IsNonFinite(const TOrvFloatParts& parts)
     return parts.fKind == TOrvFloatParts::fpInfinite || parts.fKind == TOrvFloatParts::fpNaN;
 }
 
-void PutSignOf(Extended x, TTextBuffer& out)
+// The sign a fixed-form value shows, or 0 for none.
+char16_t SignOf(Extended x)
 {
-    if (CountsAsNegative(x))
-        out.Put(u'-');
-    else if (GlobalShowPosSign && CountsAsPositive(x))
-        out.Put(u'+');
+    if (FloatIsNegative(x))
+        return u'-';
+    return GlobalShowPosSign && FloatIsPositive(x) ? u'+' : 0;
 }
 
 // |x| < 10^18 with `decimals` digits after the separator.
@@ -293,13 +277,14 @@ QString FixedOrExpText(Extended x, uint8_t decimals, TGrouping grouping)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, true);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     TTextBuffer out;
     if (std::fabs(x) >= kFixedLimit && grouping == grNone) {
         PutExpText(parts, decimals, out);
     } else {
-        PutSignOf(x, out);
+        if (const char16_t sign = SignOf(x))
+            out.Put(sign);
         PutMagnitude(x, parts, decimals, grouping, out);
     }
     return out.ToString();
@@ -351,16 +336,12 @@ QString FloatToZeroText(Extended x, uint8_t width, uint8_t decimals)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, true);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return BlankText(width);
     TTextBuffer magnitude;
     PutMagnitude(x, parts, decimals, grNone, magnitude);
-    QString sign;
-    if (CountsAsNegative(x))
-        sign = QStringLiteral("-");
-    else if (GlobalShowPosSign && CountsAsPositive(x))
-        sign = QStringLiteral("+");
-    return ZeroPadded(sign, magnitude.ToString(), width);
+    const char16_t sign = SignOf(x);
+    return ZeroPadded(sign ? QString(QChar(sign)) : QString(), magnitude.ToString(), width);
 }
 
 QString FloatToExpText(Extended x, uint8_t decimals)
@@ -368,7 +349,7 @@ QString FloatToExpText(Extended x, uint8_t decimals)
     const TOrvFloatParts parts = SplitExtended(x);
     if (IsNonFinite(parts))
         return NonFiniteText(parts, false);
-    if (GlobalBlankWhenZero && CountsAsZero(x))
+    if (GlobalBlankWhenZero && FloatIsZero(x))
         return QString();
     TTextBuffer out;
     PutExpText(parts, decimals, out);

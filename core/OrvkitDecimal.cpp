@@ -2,7 +2,7 @@
 
 #include <array>
 #include <bit>
-#include <cerrno>
+#include <cfenv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -205,6 +205,11 @@ TOrvFloatParts SplitExtended(Extended x)
     }
     if (mantissa == 0)
         return parts;
+    if (biased != 0 && !(mantissa >> 63)) {
+        // An unnormal: the unit refuses it as an operand, so it is no number either.
+        parts.fKind = TOrvFloatParts::fpNaN;
+        return parts;
+    }
     parts.fKind = TOrvFloatParts::fpFinite;
     parts.fMantissa = mantissa;
     // Subnormals share the smallest normal exponent; their mantissa lacks the top bit.
@@ -378,9 +383,12 @@ bool ReadDecimalFloat(const char16_t* text, int length, char16_t point, Extended
     ascii.reserve(std::size_t(length));
     for (int j = 0; j < length; ++j)
         ascii.push_back(text[j] == point ? '.' : char(text[j]));
-    errno = 0;
+    // The caller's floating-point flags stay as they were, even when the value overflows.
+    std::fenv_t environment;
+    std::feholdexcept(&environment);
     char* end = nullptr;
     const Extended v = strtold_l(ascii.c_str(), &end, CLocale());
+    std::fesetenv(&environment);
     if (end != ascii.c_str() + ascii.size() || std::isinf(v))
         return false;
     value = v;

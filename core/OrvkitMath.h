@@ -9,6 +9,12 @@
 
 namespace orv {
 
+// Domain checks raise EMathError with their MathMessageText. A computation that
+// overflows, is invalid or divides by zero raises EOverflow, EInvalidOp or EZeroDivide;
+// underflow stays silent, as do infinite results of infinite arguments and NaN
+// arguments.
+
+// Each constant is the extended value nearest the true one.
 inline constexpr Extended ZeroTolerance = 5.0E-324L;
 inline constexpr Extended RelTolerance = 1.0E-15L;
 inline constexpr Extended DoubleRelTolerance = 1.0E-13L;
@@ -42,12 +48,17 @@ bool DifferentDouble(double a, double b);
 // Rounding, division and small helpers.
 Extended FloatCeil(Extended x);
 Extended FloatFloor(Extended x);
+/// Remainders with the divisor's (FloorMod) or dividend's (TruncMod) sign; a divisor
+/// that FloatIsZero raises "Division by Zero", as do FloorDiv and TruncDiv.
 Extended FloorMod(Extended x, Extended y);
 Extended TruncMod(Extended x, Extended y);
 Extended FloorDiv(Extended x, Extended y);
 Extended TruncDiv(Extended x, Extended y);
+/// Ties to even. Where x * 10^n is 2^63 or more (or x is not finite) x comes back
+/// unchanged: it has no digits left there to round.
 Extended RoundToDecimals(Extended x, uint8_t n);
 uint32_t GcdOf(uint32_t a, uint32_t b);
+/// Of the magnitudes, so LcmOf(INT32_MIN, INT32_MIN) is 2^31; a zero raises.
 int64_t LcmOf(int32_t a, int32_t b);
 Extended Hypotenuse(Extended a, Extended b);
 int32_t Max32(int32_t a, int32_t b);
@@ -58,7 +69,10 @@ Extended MinExt(Extended a, Extended b);
 
 // Powers and logarithms.
 Extended PowerByUInt(Extended x, uint32_t n);
+/// 0^0 = 1; 0 to a negative power raises. For n < 0 where x^|n| overflows, the
+/// power of 1/x is taken instead.
 Extended FloatIntPower(Extended x, int32_t n);
+/// n >= 63 raises; below that the product wraps modulo 2^64.
 int64_t Int64Power(int32_t base, uint8_t n);
 Extended FloatPower(Extended x, Extended y);
 Extended Pow2(Extended x);
@@ -66,6 +80,7 @@ Extended RawLog10(Extended x);
 Extended RawLog2(Extended x);
 Extended RawLog10p1(Extended x);
 Extended RawLog2p1(Extended x);
+/// x must be FloatIsPositive; within 0.1 of 1 the log(1 + x) form is used.
 Extended SafeLog10(Extended x);
 Extended SafeLog2(Extended x);
 
@@ -73,9 +88,11 @@ Extended SafeLog2(Extended x);
 Extended GradToRad(Extended x);
 Extended RadToGrad(Extended x);
 Extended RawTan(Extended x);
+/// SafeTan and SafeSinCos refuse angles of MaxAngle or more in magnitude.
 Extended SafeTan(Extended x);
 void RawSinCos(Extended x, Extended& sine, Extended& cosine);
 void SafeSinCos(Extended x, Extended& sine, Extended& cosine);
+/// Angle of the point (x, y): atan2(y, x).
 Extended RawArcTan2(Extended x, Extended y);
 Extended SafeArcTan2(Extended x, Extended y);
 Extended SafeArcSin(Extended x);
@@ -90,18 +107,24 @@ Extended HypArcSin(Extended x);
 Extended HypArcTan(Extended x);
 
 // Gamma.
+/// Zero and negative whole numbers raise "Not Defined for that Value". Where gamma is
+/// negative, LnGammaOf gives ln|gamma(x)|.
 Extended LnGammaOf(Extended x);
 Extended GammaOf(Extended x);
 Extended ReciprocalGamma(Extended x);
 
-// Bits and rotations; bit 0 is the least significant.
+// Bits and rotations; bit 0 is the least significant. A bit number outside 0..31
+// leaves the word alone (BitIsSet gives false). Rotation counts go modulo the width
+// and a negative count turns the other way, as std::rotl and std::rotr do.
 void ClearAllBits(uint32_t& word);
 void InvertBits(uint32_t& word);
 void ClearBit(uint32_t& word, int n);
 void SetBit(uint32_t& word, int n);
 void ToggleBit(uint32_t& word, int n);
 bool BitIsSet(uint32_t word, int n);
+/// 32 characters "1"/"0"; with lsbFirst the first one is bit 0, otherwise bit 31.
 QString BitsToText(uint32_t word, bool lsbFirst);
+/// Character i (at most 32 read) sets bit i - 1 when it is "1".
 uint32_t TextToBits(const QString& text);
 uint64_t RotateLeft64(uint64_t value, int count);
 uint64_t RotateRight64(uint64_t value, int count);
@@ -113,6 +136,7 @@ uint8_t RotateLeft8(uint8_t value, int count);
 uint8_t RotateRight8(uint8_t value, int count);
 
 // Memory helpers.
+/// Exchanges two blocks of n bytes that do not overlap.
 void SwapMemory(void* a, void* b, std::size_t n);
 void ZeroMemoryBlock(void* block, std::size_t n);
 void SwapExtended(Extended& a, Extended& b);

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <cfenv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -276,6 +276,11 @@ TEST(ConvertFloatText, NonFiniteValues)
     EXPECT_EQ(FloatToGroupedText(kInf, 2, false), Q("INF"));
     EXPECT_EQ(FloatToZeroText(-kInf, 8, 2), Q("-INF"));
     EXPECT_EQ(FloatToTrimmedExpText(kNaN, 2), Q("NAN"));
+    const Extended unnormal = FromBits(uint64_t(1) << 40, 16500); // no integer bit: not a number
+    EXPECT_EQ(FloatToFixedText(unnormal, 2), Q("NAN"));
+    EXPECT_EQ(FloatToGroupedText(unnormal, 2, false), Q("NAN"));
+    const Extended pseudoDenormal = FromBits(uint64_t(1) << 63, 0); // the unit reads it as 2^-16382
+    EXPECT_EQ(Utf8(FloatToExpText(pseudoDenormal, 3)), ReferenceExp(std::ldexp(1.0L, -16382), 3));
     const TOrvScopedValue plus(GlobalShowPosSign, true);
     EXPECT_EQ(FloatToFixedText(kInf, 2), Q("+INF"));
     EXPECT_EQ(FloatToExpText(kInf, 2), Q("INF"));
@@ -471,6 +476,31 @@ TEST(ConvertFloatReading, StrictReaderRejects)
         ParseFloatText(Q(" (12x) "), value, ok);
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), Q("'12x' is not a valid floating point value"));
+    }
+}
+
+TEST(ConvertFloatReading, OverflowLeavesNoFpuFlag)
+{
+    std::feclearexcept(FE_ALL_EXCEPT);
+    Extended value = 0;
+    bool ok = false;
+    EXPECT_THROW(ParseFloatText(Q("1e99999"), value, ok), EConvertError);
+    EXPECT_FALSE(std::fetestexcept(FE_OVERFLOW));
+}
+
+TEST(ConvertFloatReading, LongTextsAgreeWithStrtold)
+{
+    // Longer than any typed entry: the digits no longer fit the reader's stack copy.
+    const std::string digits = "31415926535897932384626433832795028841971693993751058209749445923078164062862089986280"
+                               "34825342117067982148086513282306647093844609550582231725359408128481117450284102701938";
+    for (const std::string& text : {digits, "0." + digits, digits + "e-4800", "1" + std::string(300, '0') + "e-300"}) {
+        bool overflow = false;
+        const Extended expected = CStrtold(text, overflow);
+        Extended value = 0;
+        bool ok = false;
+        ParseFloatText(Q(text.c_str()), value, ok);
+        EXPECT_TRUE(ok);
+        EXPECT_EQ(std::memcmp(&value, &expected, 10), 0) << text;
     }
 }
 
