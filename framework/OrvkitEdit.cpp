@@ -559,6 +559,13 @@ void TOrvCustomEdit::DoCut()
 
 TOrvkitEdit::TOrvkitEdit(QWidget* parent) : TOrvCustomEdit(parent) {}
 
+bool TOrvkitEdit::IsValidChar(QChar key)
+{
+    if (fNumbersOnly)
+        return key >= u'0' && key <= u'9';
+    return TOrvCustomEdit::IsValidChar(key);
+}
+
 void TOrvkitEdit::DoExit()
 {
     if (!Null()) {

@@ -249,6 +249,9 @@ public:
     void SetTrimTrailing(bool value) { fCleanup.TrimTrailing = value; }
     bool TrimLeading() const { return fCleanup.TrimLeading; }
     void SetTrimLeading(bool value) { fCleanup.TrimLeading = value; }
+    /// Only digits can be typed.
+    bool NumbersOnly() const { return fNumbersOnly; }
+    void SetNumbersOnly(bool value) { fNumbersOnly = value; }
 
     // The text trimmed on both sides, then lower-cased, unchanged, upper-cased or proper-cased.
     QString LowerText() { return GetText().trimmed().toLower(); }
@@ -257,10 +260,12 @@ public:
     QString ProperText() { return ProperCase(GetText().trimmed()); }
 
 protected:
+    bool IsValidChar(QChar key) override;
     void DoExit() override;
 
 private:
     TOrvTextCleanup fCleanup;
+    bool fNumbersOnly = false;
 };
 
 /// The base of every value edit: converts its text on exit, reports conversion and

@@ -234,6 +234,16 @@ TEST_F(EditFixture, ReadOnlyRefusesTypingDeleteAndPasteButLetsCopyThrough)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("keep"));
 }
 
+TEST_F(EditFixture, NumbersOnlyRefusesOtherCharacters)
+{
+    TOrvkitEdit& e = *edits[0];
+    e.SetNumbersOnly(true);
+    QTest::keyClicks(&e, QStringLiteral("1a2 3"));
+    EXPECT_EQ(e.text(), QStringLiteral("123"));
+    QTest::keyClick(&e, Qt::Key_Backspace);
+    EXPECT_EQ(e.text(), QStringLiteral("12")) << "control keys pass";
+}
+
 TEST_F(EditFixture, PasteIntoANullEditReplacesTheNullText)
 {
     TOrvkitEdit& e = *edits[0];
