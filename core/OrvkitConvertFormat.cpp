@@ -176,6 +176,7 @@ public:
         std::copy(chars, chars + count, fChars + fLength);
         fLength += count;
     }
+    void Append(const TTextBuffer& other) { PutChars(other.fChars, other.fLength); }
     QString ToString() const { return QString(reinterpret_cast<const QChar*>(fChars), fLength); }
 
 private:
@@ -208,8 +209,8 @@ char16_t SignOf(Extended x)
     return GlobalShowPosSign && FloatIsPositive(x) ? u'+' : 0;
 }
 
-// |x| < 10^18 with `decimals` digits after the separator.
-void PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grouping, TTextBuffer& out)
+// |x| < 10^18 with `decimals` digits after the separator; false when every digit is 0.
+bool PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grouping, TTextBuffer& out)
 {
     const TOrvDecimal d = RoundToDecimal(parts, kMaxSignificant, -decimals);
     char16_t digits[24];
@@ -229,12 +230,13 @@ void PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grou
         out.PutChars(digits, integer);
     else
         out.PutGrouped(digits, integer, grouping == grLakh);
-    if (decimals == 0)
-        return;
-    out.Put(FormatSettings.DecimalSeparator.unicode());
-    out.PutRepeated(u'0', fraction - (count - integer));
-    out.PutChars(digits + integer, count - integer);
-    out.PutRepeated(u'0', decimals - fraction);
+    if (decimals > 0) {
+        out.Put(FormatSettings.DecimalSeparator.unicode());
+        out.PutRepeated(u'0', fraction - (count - integer));
+        out.PutChars(digits + integer, count - integer);
+        out.PutRepeated(u'0', decimals - fraction);
+    }
+    return d.fDigits != 0;
 }
 
 void PutExpText(const TOrvFloatParts& parts, int decimals, TTextBuffer& out)
@@ -261,14 +263,14 @@ void PutExpText(const TOrvFloatParts& parts, int decimals, TTextBuffer& out)
     out.PutDigits(uint64_t(exponent < 0 ? -int64_t(exponent) : exponent));
 }
 
-// |x| in fixed form, in exponent form from 10^18 on.
-void PutMagnitude(Extended x, TOrvFloatParts parts, int decimals, TGrouping grouping, TTextBuffer& out)
+// |x| in fixed form, in exponent form from 10^18 on; false when every digit is 0.
+bool PutMagnitude(Extended x, TOrvFloatParts parts, int decimals, TGrouping grouping, TTextBuffer& out)
 {
     parts.fNegative = false;
-    if (std::fabs(x) >= kFixedLimit)
-        PutExpText(parts, decimals, out);
-    else
-        PutFixedMagnitude(parts, decimals, grouping, out);
+    if (std::fabs(x) < kFixedLimit)
+        return PutFixedMagnitude(parts, decimals, grouping, out);
+    PutExpText(parts, decimals, out);
+    return true;
 }
 
 // Fixed or grouped text of a finite value, the exponent form from 10^18 on.
@@ -282,8 +284,14 @@ QString FixedOrExpText(Extended x, uint8_t decimals, TGrouping grouping)
     TTextBuffer out;
     if (std::fabs(x) >= kFixedLimit && grouping == grNone) {
         PutExpText(parts, decimals, out);
+    } else if (const char16_t sign = SignOf(x); sign != 0 && std::fabs(x) < 1) {
+        // A value that rounds to nothing shows no sign: sin(pi) reads 0.0000, not -0.0000.
+        TTextBuffer magnitude;
+        if (PutMagnitude(x, parts, decimals, grouping, magnitude))
+            out.Put(sign);
+        out.Append(magnitude);
     } else {
-        if (const char16_t sign = SignOf(x))
+        if (sign != 0)
             out.Put(sign);
         PutMagnitude(x, parts, decimals, grouping, out);
     }

@@ -163,9 +163,14 @@ QString GetSpecialFolder(int folder, bool quiet)
     const QString path = LookUp(folder, code);
     if (code == 0 || quiet)
         return code == 0 ? path : QString();
+    throw Exception(SpecialFolderErrorText(code));
+}
+
+QString SpecialFolderErrorText(int32_t code)
+{
     if (code == kFolderFailed || code == 1)
-        throw Exception(Text(kFolderNotFound));
-    throw Exception(Text(kUnknownError) + u' ' + QString::number(code) + QStringLiteral(" : ") + SystemMessage(code));
+        return Text(kFolderNotFound);
+    return Text(kUnknownError) + u' ' + QString::number(code) + QStringLiteral(" : ") + SystemMessage(code);
 }
 
 QString AddBackSlash(const QString& path)

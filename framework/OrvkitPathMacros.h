@@ -38,6 +38,9 @@ QString ExpandPathMacros(const QString& path);
 /// The folder of a shell folder identifier. On failure: empty when `quiet`, else raises
 /// "Folder Not Found!" or "Unknown Error <code> : <message>".
 QString GetSpecialFolder(int folder, bool quiet);
+/// The message of a failed folder lookup: "Folder Not Found!" for E_FAIL and 1, else
+/// "Unknown Error", the code in decimal, " : " and the system's message for it.
+QString SpecialFolderErrorText(int32_t code);
 
 /// The path with one trailing separator (the platform's), added when missing.
 QString AddBackSlash(const QString& path);

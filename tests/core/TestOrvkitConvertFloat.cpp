@@ -113,7 +113,8 @@ std::string ReferenceFixed(Extended x, int decimals)
     std::string out = q.substr(0, q.size() - std::size_t(fraction));
     if (decimals > 0)
         out += "." + q.substr(q.size() - std::size_t(fraction)) + std::string(std::size_t(decimals - fraction), '0');
-    return (x <= -5.0E-324L ? "-" : "") + out;
+    const bool allZero = out.find_first_not_of("0.") == std::string::npos;
+    return (x <= -5.0E-324L && !allZero ? "-" : "") + out;
 }
 
 Extended FromBits(uint64_t mantissa, uint16_t signExponent)
@@ -230,7 +231,9 @@ TEST(ConvertFloatText, FixedRows)
         {999999999999999999.9375L, 0, "1000000000000000000"},
         {1234567.891L, 2, "1234567.89"},
         {1e-30L, 4, "0.0000"},
-        {-1e-30L, 4, "-0.0000"},
+        {-1e-30L, 4, "0.0000"},   // rounds to nothing: no sign
+        {-0.00005L, 4, "-0.0001"}, // just above the half: rounds away from zero
+        {-0.0000499L, 4, "0.0000"},
         {1e-400L, 2, "0.00"}, // counts as zero: no sign
         {1.0E20L, 2, "1.00E+20"},
         {-1.0E20L, 2, "-1.00E+20"},

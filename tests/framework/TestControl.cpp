@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -271,6 +272,42 @@ TEST_F(ControlFixture, MouseEnterAndLeave)
     QApplication::sendEvent(first, &leave);
     EXPECT_EQ(first->mouseEnters, 1);
     EXPECT_EQ(first->mouseLeaves, 1);
+}
+
+/// Paints a frame on its whole window after the native paint.
+class TFramedEdit : public TOrvWinControlT<QLineEdit> {
+public:
+    using TOrvWinControlT<QLineEdit>::TOrvWinControlT;
+    int menusDone = 0;
+
+protected:
+    void BorderPainted(QPainter& canvas) override { FrameRect(canvas, WindowRect(*this), Qt::red); }
+    void ContextMenuDone() override { ++menusDone; }
+};
+
+TEST(TOrvWinControl, BorderPaintCoversTheWholeWindow)
+{
+    TFramedEdit edit;
+    edit.resize(60, 24);
+    const QImage image = edit.grab().toImage();
+    const int w = image.width() - 1, h = image.height() - 1;
+    for (const QPoint p : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h), QPoint(w / 2, h)})
+        EXPECT_EQ(image.pixelColor(p), QColor(Qt::red)) << p.x() << "," << p.y();
+}
+
+TEST(TOrvWinControl, PopupMenuWithoutAutoPopupStaysClosedButIsReported)
+{
+    TFramedEdit edit;
+    TOrvPopupMenu menu;
+    menu.SetAutoPopup(false);
+    edit.SetPopupMenu(&menu);
+    EXPECT_FALSE(edit.PopupMenuAutoPopup());
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(&edit, &request);
+    EXPECT_FALSE(menu.isVisible());
+    EXPECT_EQ(edit.menusDone, 1);
+    menu.SetAutoPopup(true);
+    EXPECT_TRUE(edit.PopupMenuAutoPopup());
 }
 
 TEST(TOrvWinControl, TabStopAndBounds)

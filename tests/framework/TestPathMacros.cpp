@@ -104,6 +104,13 @@ TEST(GetSpecialFolder, KnownFolderAndFailures)
     }
 }
 
+TEST(GetSpecialFolder, ErrorTexts)
+{
+    EXPECT_EQ(SpecialFolderErrorText(kFolderFailed), QStringLiteral("Folder Not Found!"));
+    EXPECT_EQ(SpecialFolderErrorText(1), QStringLiteral("Folder Not Found!"));
+    EXPECT_EQ(SpecialFolderErrorText(2), QStringLiteral("Unknown Error 2 : ") + qt_error_string(2));
+}
+
 TEST(PathHelpers, TrailingSeparators)
 {
     EXPECT_EQ(AddBackSlash(QStringLiteral("/a")), QStringLiteral("/a/"));

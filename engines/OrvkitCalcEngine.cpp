@@ -1,0 +1,535 @@
+#include <orvkit/engines/OrvkitCalcEngine.h>
+
+#include <orvkit/core/OrvkitConvert.h>
+#include <orvkit/core/OrvkitExceptions.h>
+#include <orvkit/core/OrvkitFormatSettings.h>
+#include <orvkit/core/OrvkitFpu.h>
+#include <orvkit/core/OrvkitMath.h>
+#include <orvkit/engines/OrvkitCalcEngineTexts.h>
+
+#include <QStringView>
+#include <cfenv>
+#include <cmath>
+
+namespace orv {
+
+namespace {
+
+// The codes after which a "+" or "-" is a sign, and the codes of binary operators.
+constexpr char16_t kOperatorCodes[] = u"+-*/^@#&\\|";
+constexpr char16_t kBinaryCodes[] = u"+-*/^@#&\\|%";
+
+bool IsOneOf(char16_t c, const char16_t* set)
+{
+    return QStringView(set).contains(QChar(c));
+}
+
+QChar DecimalSeparator()
+{
+    return FormatSettings.DecimalSeparator;
+}
+
+TOrvCalcText OperatorHistoryText(char16_t op)
+{
+    switch (op) {
+    case u'+': return ectAdd;
+    case u'-': return ectSubtract;
+    case u'*': return ectMultiply;
+    case u'/': return ectDivide;
+    case u'^': return ectPower;
+    case u'@': return ectRoot;
+    case u'#': return ectModulus;
+    case u'&': return ectRemainder;
+    case u'\\': return ectDiv;
+    case u'|': return ectIntDiv;
+    default: return ectPercent;
+    }
+}
+
+} // namespace
+
+QString TOrvCalcEngine::ErrorMessage(const std::exception& error)
+{
+    if (const auto* own = dynamic_cast<const Exception*>(&error))
+        return own->Message();
+    return QString::fromUtf8(error.what());
+}
+
+Extended TOrvCalcEngine::Finite(Extended x)
+{
+    if (std::isfinite(x))
+        return x;
+    // The unit's own wording for these errors lives with TOrvFpuCheck; raising the
+    // flag it would have seen reuses it.
+    const TOrvFpuCheck fpu;
+    std::feraiseexcept(std::isnan(x) ? FE_INVALID : FE_OVERFLOW);
+    fpu.Check();
+    throw EOverflow(QString()); // not reached: Check() throws for the flag just raised
+}
+
+// Nothing here touches the heap or the clock: an engine is built per evaluation.
+TOrvCalcEngine::TOrvCalcEngine() : fDisplayValue(QStringLiteral("0")) {}
+
+// --- internal routines -------------------------------------------------------------
+
+void TOrvCalcEngine::Fire(const TOrvCalcNotifyEvent& event)
+{
+    if (event)
+        event(*this);
+}
+
+void TOrvCalcEngine::ClearToggles()
+{
+    if (!fInv && !fHyp)
+        return;
+    fInv = false;
+    fHyp = false;
+    Fire(OnClearToggles);
+}
+
+void TOrvCalcEngine::SetDisplay(const QString& text)
+{
+    if (!fThouSep) {
+        fDisplayValue = text;
+    } else {
+        // Only the mantissa is grouped: exponent digits are no amount.
+        const qsizetype e = text.indexOf(u'E');
+        fDisplayValue = e < 0 ? InsertThousandSeps(text, fLakhFormatting)
+                              : InsertThousandSeps(text.left(e), fLakhFormatting) + text.mid(e);
+    }
+    Fire(OnDisplayChange);
+}
+
+QString TOrvCalcEngine::FormatValue(Extended x) const
+{
+    const Extended magnitude = std::fabs(x);
+    const bool inRange = fSciRange && ((fSciMin < magnitude && magnitude < fSciMax) || FloatIsZero(x));
+    QString text;
+    if (!inRange && fSciUsage)
+        text = FloatToExpText(x, fDecimals);
+    else if (fTrimTrailingZeroes)
+        text = fThouSep ? FloatToTrimmedGroupedText(x, fDecimals, fLakhFormatting) : FloatToTrimmedText(x, fDecimals);
+    else
+        text = fThouSep ? FloatToGroupedText(x, fDecimals, fLakhFormatting) : FloatToFixedText(x, fDecimals);
+    return LeftChars(text, fMaxCharLen);
+}
+
+void TOrvCalcEngine::ShowTopOperand()
+{
+    SetDisplay(fOperands.IsEmpty() ? QStringLiteral("0") : FormatValue(fOperands.Top()));
+}
+
+Extended TOrvCalcEngine::EntryValue() const
+{
+    return Finite(TextToExtended(fValue));
+}
+
+void TOrvCalcEngine::PushEntry()
+{
+    if (fValue.isEmpty())
+        return;
+    const Extended x = EntryValue();
+    fOperands.Push(x);
+    AddHistoryValue(x);
+    fValue.clear();
+}
+
+void TOrvCalcEngine::AddHistory(const QString& text, bool isOperator)
+{
+    if (isOperator && fOperatorSameLine) {
+        fHistoryHold = text;
+        return;
+    }
+    if (fHistoryHold.isEmpty()) {
+        fHistoryStack.append(text);
+    } else {
+        fHistoryStack.append(fHistoryHold + u' ' + text);
+        fHistoryHold.clear();
+    }
+    Fire(OnHistoryChange);
+}
+
+void TOrvCalcEngine::AddHistoryValue(Extended x)
+{
+    AddHistory(FormatValue(x), false);
+}
+
+void TOrvCalcEngine::ReportError(const std::exception& error, const QString& preLine)
+{
+    const QString message = ErrorMessage(error);
+    AllClear();
+    SetDisplay(CalcText(ectError));
+    fLastError = message;
+    if (!preLine.isEmpty())
+        AddHistory(preLine, false);
+    AddHistory(CalcText(ectErrorLine), false);
+    Fire(OnError);
+}
+
+// --- number entry --------------------------------------------------------------------
+
+Extended TOrvCalcEngine::GetDisplayValue()
+{
+    if (!fValue.isEmpty()) {
+        try {
+            return EntryValue();
+        } catch (const std::exception&) {
+            fValue.clear();
+            return 0;
+        }
+    }
+    return fOperands.IsEmpty() ? 0 : fOperands.Top();
+}
+
+void TOrvCalcEngine::AppendToEntry(char16_t ch)
+{
+    if (fLastCh == u'=') {
+        ClearToggles();
+        fOperands.Clear();
+        fOperators.Clear();
+        fValue.clear();
+        fLastCh = u' ';
+    }
+    if ((ch == u'+' || ch == u'-') && fLastCh != u'E')
+        fValue.prepend(QChar(ch));
+    else
+        fValue.append(QChar(ch));
+    if (fValue == u"--" || fValue == u"-+")
+        fValue.clear();
+    else if (fValue == u"+-")
+        fValue = QStringLiteral("-");
+    SetDisplay(fValue);
+    ClearToggles();
+    fLastCh = ch;
+}
+
+void TOrvCalcEngine::InputDigit(TOrvZeroToNine digit)
+{
+    if (digit > 9)
+        return;
+    if (fValue == u"0")
+        fValue.clear();
+    AppendToEntry(static_cast<char16_t>(u'0' + digit));
+    // No leading zeros: the entry keeps a single 0 (the display is left as typed).
+    if (!fValue.contains(DecimalSeparator()) && GetDisplayValue() == 0)
+        fValue = fValue.startsWith(u'-') ? QStringLiteral("-0") : QStringLiteral("0");
+}
+
+void TOrvCalcEngine::InputDecimalSeparator()
+{
+    fLastCh = u'.';
+    if (!fValue.contains(DecimalSeparator())) {
+        if (fValue.isEmpty())
+            fValue = QStringLiteral("0");
+        fValue.append(DecimalSeparator());
+    }
+    ClearToggles();
+    SetDisplay(fValue);
+}
+
+void TOrvCalcEngine::InputThousandsSeparator()
+{
+    fLastCh = u',';
+    if (!fValue.isEmpty())
+        fValue.append(FormatSettings.ThousandSeparator);
+    ClearToggles();
+    SetDisplay(fValue);
+}
+
+void TOrvCalcEngine::DoExp()
+{
+    if (fValue.contains(u'E'))
+        return;
+    fValue.append(u'E');
+    SetDisplay(fValue);
+    ClearToggles();
+    fLastCh = u'E';
+}
+
+void TOrvCalcEngine::InputBackspace()
+{
+    if (!fValue.isEmpty()) {
+        fValue.chop(1);
+        SetDisplay(fValue);
+    }
+    ClearToggles();
+}
+
+void TOrvCalcEngine::DoChangeSign()
+{
+    try {
+        if (!fValue.isEmpty()) {
+            const qsizetype e = fValue.indexOf(u'E');
+            if (e >= 0) {
+                // 64-bit: the clamped exponent -2147483648 must negate without overflow.
+                const int64_t negated = -static_cast<int64_t>(TextToInt32(fValue.mid(e + 1)));
+                fValue = fValue.left(e + 1) + (negated == 0 ? QStringLiteral("-") : QString::number(negated));
+            } else if (EntryValue() == 0) {
+                fValue = QStringLiteral("-");
+            } else if (fValue.startsWith(u'-')) {
+                fValue.remove(0, 1);
+            } else {
+                fValue.prepend(u'-');
+            }
+            SetDisplay(fValue);
+        } else {
+            const Extended x = fOperands.IsEmpty() ? 0 : -fOperands.Top();
+            SetDisplay(FormatValue(x));
+            fOperands.Push(x);
+            AddHistory(CalcText(ectChangeSign), false);
+        }
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+    fLastCh = u' ';
+}
+
+void TOrvCalcEngine::InputString(const QString& text)
+{
+    try {
+        const Extended x = Finite(TextToExtended(text));
+        SetDisplay(FormatValue(x));
+        fValue.clear();
+        fOperands.Push(x);
+        fLastCh = u' ';
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TOrvCalcEngine::InputValue(Extended value)
+{
+    try {
+        if (!std::isfinite(value))
+            RaiseMathError(emmInvalidValue);
+        SetDisplay(FormatValue(value));
+        fValue.clear();
+        fOperands.Push(value);
+        fLastCh = u' ';
+        AddHistory(fDisplayValue, false);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TOrvCalcEngine::InputConstant(Extended x)
+{
+    SetDisplay(FormatValue(x));
+    AddHistory(fDisplayValue, false);
+    fValue.clear();
+    fOperands.Push(x);
+    fLastCh = u' ';
+}
+
+// --- operators -----------------------------------------------------------------------
+
+void TOrvCalcEngine::DoOperator(char16_t op)
+{
+    if ((op == u'+' || op == u'-')
+        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kOperatorCodes) || fLastCh == u'('
+            || fLastCh == u'E')) {
+        AppendToEntry(op); // the sign of the number about to be typed
+        return;
+    }
+    try {
+        PushEntry();
+        while (!fOperators.IsEmpty() && !BindsTighter(op, fOperators.Top()))
+            ReduceTop();
+        fOperators.Push(op);
+        ShowTopOperand();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+    AddHistory(CalcText(OperatorHistoryText(op)), true);
+    ClearToggles();
+    fLastCh = op;
+}
+
+bool TOrvCalcEngine::BindsTighter(char16_t newOp, char16_t topOp) const
+{
+    if (fPrecedence) {
+        if (IsOneOf(newOp, u"#&*/\\|") && IsOneOf(topOp, u"+-"))
+            return true;
+        if (IsOneOf(newOp, u"%@^") && IsOneOf(topOp, u"*+-/"))
+            return true;
+    }
+    return topOp == u'(' || IsFunctionCode(newOp);
+}
+
+void TOrvCalcEngine::ReduceTop()
+{
+    try {
+        const char16_t code = fOperators.Top();
+        if (IsFunctionCode(code)) {
+            if (fOperands.IsEmpty())
+                RaiseCalcError(ectInvalidEquation);
+            fOperands.Top() = ComputeFunction(code, fOperands.Top());
+        } else if (IsOneOf(code, kBinaryCodes)) {
+            ReduceBinary(code);
+        }
+        fOperators.Pop();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TOrvCalcEngine::ReduceBinary(char16_t op)
+{
+    const int32_t n = fOperands.TopIndex();
+    if (n < 1) {
+        if (op == u'@')
+            return;
+        RaiseCalcError(ectInvalidEquation);
+    }
+    const Extended x = fOperands.At(n - 1);
+    const Extended y = fOperands.At(n);
+    if (y == 0 && IsOneOf(op, u"/#&\\|"))
+        RaiseMathError(emmDivisionByZero);
+    fOperands.At(n - 1) = Computed([op, x, y]() -> Extended {
+        switch (op) {
+        case u'+': return x + y;
+        case u'-': return x - y;
+        case u'*': return x * y;
+        case u'/': return x / y;
+        case u'^': return FloatPower(x, y);
+        case u'@': return FloatPower(x, 1 / y);
+        case u'%': return x * 0.01L * y;
+        case u'#': return FloorMod(x, y);
+        case u'&': return TruncMod(x, y);
+        case u'\\': return FloorDiv(x, y);
+        default: return TruncDiv(x, y);
+        }
+    });
+    fOperands.Pop();
+}
+
+void TOrvCalcEngine::DoPercent()
+{
+    if (fBinaryPercent) {
+        DoOperator(u'%');
+        ClearToggles();
+        fLastCh = u' ';
+        return;
+    }
+    try {
+        Extended r = 0;
+        if (!fValue.isEmpty()) {
+            const Extended p = EntryValue();
+            if (fOperatorSameLine) {
+                AddHistory(fValue + u'%', false);
+            } else {
+                AddHistory(fValue, false);
+                AddHistory(CalcText(ectPercent), false);
+            }
+            if (!fOperands.IsEmpty())
+                r = Computed([&] { return fOperands.Top() * p * 0.01L; });
+        } else {
+            const int32_t n = fOperands.TopIndex();
+            if (n >= 1)
+                r = Computed([&] { return fOperands.At(n) * fOperands.At(n - 1) * 0.01L; });
+            AddHistory(CalcText(ectPercent), false);
+        }
+        ShowResult(r);
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+    fLastCh = u' ';
+}
+
+// --- brackets and completion -----------------------------------------------------------
+
+void TOrvCalcEngine::InputLeftBracket()
+{
+    if (fValue == u"-") {
+        // A lone minus before "(" means -1 x (.
+        InputDigit(1);
+        DoMultiply();
+    }
+    fValue.clear();
+    fOperators.Push(u'(');
+    ShowTopOperand();
+    AddHistory(CalcText(ectLeftBracket), true);
+    fLastCh = u'(';
+}
+
+void TOrvCalcEngine::InputRightBracket()
+{
+    try {
+        PushEntry();
+    } catch (const std::exception& error) {
+        ReportError(error);
+        fLastCh = u' ';
+        return;
+    }
+    while (!fOperators.IsEmpty() && fOperators.Top() != u'(')
+        ReduceTop();
+    if (!fOperators.IsEmpty())
+        fOperators.Pop();
+    ShowTopOperand();
+    AddHistory(CalcText(ectRightBracket), false);
+    fLastCh = u')';
+}
+
+void TOrvCalcEngine::DoResult()
+{
+    try {
+        PushEntry();
+        while (!fOperators.IsEmpty())
+            ReduceTop();
+        if (fOperands.TopIndex() > 0) {
+            fOperands.At(0) = fOperands.Top();
+            fOperands.TruncateTo(0);
+        }
+        if (!fOperands.IsEmpty())
+            SetDisplay(FormatValue(fOperands.Top()));
+        else if (!fDisplayValue.contains(CalcText(ectError)))
+            SetDisplay(QStringLiteral("0"));
+        ClearToggles();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+void TOrvCalcEngine::DoEquals()
+{
+    DoResult();
+    // After an error the tape ends with the error line, not with "=" and "Error!".
+    if (!fDisplayValue.contains(CalcText(ectError))) {
+        AddHistory(CalcText(ectEquals), true);
+        AddHistory(fDisplayValue, false);
+    }
+    fLastCh = u'=';
+}
+
+// --- clearing and settings -------------------------------------------------------------
+
+void TOrvCalcEngine::AllClear()
+{
+    ClearToggles();
+    fOperands.Clear();
+    fOperators.Clear();
+    fValue.clear();
+    SetDisplay(QStringLiteral("0"));
+    fLastError.clear();
+    fLastCh = u' ';
+    ClearHistory();
+}
+
+void TOrvCalcEngine::ClearDisplay()
+{
+    ClearToggles();
+    fLastCh = u' ';
+    fValue.clear();
+    SetDisplay(QStringLiteral("0"));
+}
+
+void TOrvCalcEngine::SetDecimalPlaces(uint8_t value)
+{
+    if (value == fDecimals)
+        return;
+    fDecimals = value;
+    SetDisplay(FormatValue(GetDisplayValue()));
+    Fire(OnDecimalPlacesChange);
+}
+
+} // namespace orv

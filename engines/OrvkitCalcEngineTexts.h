@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace orv {
+
+/// The calculator engine's texts: its messages and the words it writes to the
+/// display and the history.
+enum TOrvCalcText {
+    ectError,             ///< "Error!"
+    ectErrorLine,         ///< "- - - - ERROR - - - -"
+    ectPaperLine,         ///< "- - - - - - - - - - -"
+    ectInvalidEquation,   ///< "Invalid Equation"
+    ectSqrtOfNegative,    ///< "Square Root of Negative"
+    ectAdd, ectSubtract, ectMultiply, ectDivide,
+    ectPower, ectRoot, ectModulus, ectRemainder, ectDiv, ectIntDiv, ectPercent,
+    ectLeftBracket, ectRightBracket, ectEquals, ectChangeSign,
+    ectSin, ectArcSin, ectSinh, ectArSinh,
+    ectCos, ectArcCos, ectCosh, ectArCosh,
+    ectTan, ectArcTan, ectTanh, ectArTanh,
+    ectLog, ectTenPower, ectLn, ectExp, ectLog2, ectTwoPower,
+    ectSqrt, ectSquare, ectAbs, ectFloor, ectCeiling, ectSign, ectGamma, ectLnGamma,
+    ectInvert, ectRound,
+    ectMemoryClear, ectMemoryAdd, ectMemorySubtract, ectMemoryRecall, ectMemoryLabel,
+    ectDegrees, ectRadians, ectGradians,
+};
+
+/// The text, through the translation system.
+QString CalcText(TOrvCalcText text);
+
+/// Raises EMathError with the text.
+[[noreturn]] void RaiseCalcError(TOrvCalcText text);
+
+} // namespace orv
