@@ -84,19 +84,39 @@ TEST_F(EditFixture, EnterMovesToTheNextControlAndTypesNothing)
     EXPECT_EQ(Focused(), edits[1]) << "multi-line: Enter goes to the native edit";
 }
 
+/// Counts what a UI control tells it.
+class TCountingEdit : public TOrvkitEdit {
+public:
+    using TOrvkitEdit::TOrvkitEdit;
+    int displays = 0, colorUpdates = 0, redraws = 0;
+    void Display() override { ++displays; TOrvkitEdit::Display(); }
+    void UpdateColorSet() override { ++colorUpdates; TOrvkitEdit::UpdateColorSet(); }
+    void Redraw() override { ++redraws; TOrvkitEdit::Redraw(); }
+};
+
 TEST_F(EditFixture, EnterAsTabOfTheUIControlIsReadAtTheNextKey)
 {
     TOrvUICtrl ui;
+    auto* listener = new TCountingEdit(&window);
+    listener->SetUICtrl(&ui);
     edits[0]->SetUICtrl(&ui);
-    int displays = 0;
-    edits[0]->OnChange = [&](QObject*) { ++displays; };
     ui.SetEnterAsTab(false);
-    EXPECT_EQ(displays, 0) << "nobody is notified";
+    ui.SetArrowsAsTab(false);
+    ui.SetBlankIsNull(true);
+    EXPECT_EQ(listener->displays + listener->colorUpdates + listener->redraws, 0) << "nobody is notified";
     QTest::keyClick(edits[0], Qt::Key_Return);
     EXPECT_EQ(Focused(), edits[0]);
     edits[0]->SetUIUsage({eutColorSet, eutBlank_Null});
     QTest::keyClick(edits[0], Qt::Key_Return);
     EXPECT_EQ(Focused(), edits[1]) << "without eutNavigation the library default holds";
+
+    ui.SetNegAsBrackets(true);
+    EXPECT_EQ(listener->displays, 1);
+    ui.ColorSet()->SetHotColor(clRed);
+    EXPECT_EQ(listener->colorUpdates, 1);
+    EXPECT_EQ(listener->redraws, 0);
+    ui.ColorSet()->SetFlat(true);
+    EXPECT_EQ(listener->redraws, 1);
 }
 
 TEST_F(EditFixture, EscUndoesTheLastChange)
