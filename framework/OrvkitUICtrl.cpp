@@ -51,21 +51,24 @@ struct TSetKey {
     std::function<void(TSet&, int)> set;
 };
 
-template <class T>
-TSetKey Key(const char* key, T (TSet::*get)() const, void (TSet::*set)(T))
+/// A property of the set, or of one of its parts: the getter and setter are called on
+/// the part the complete set holds.
+template <class T, class Owner = TSet>
+TSetKey Key(const char* key, T (std::type_identity_t<Owner>::*get)() const,
+            void (std::type_identity_t<Owner>::*set)(T))
 {
-    return {key, std::is_same_v<T, bool>, [get](const TSet& s) { return ToStored((s.*get)()); },
+    return {key, std::is_same_v<T, bool>,
+            [get](const TSet& s) { return ToStored((static_cast<const Owner&>(s).*get)()); },
             [set](TSet& s, int stored) {
                 if (const std::optional<T> value = FromStored<T>(stored))
-                    (s.*set)(*value);
+                    (static_cast<Owner&>(s).*set)(*value);
             }};
 }
 
-// Member pointers of the parts, named through the complete set.
 template <class T, class Part>
 TSetKey PartKey(const char* key, T (Part::*get)() const, void (Part::*set)(T))
 {
-    return Key<T>(key, static_cast<T (TSet::*)() const>(get), static_cast<void (TSet::*)(T)>(set));
+    return Key<T, Part>(key, get, set);
 }
 
 // The order is the order the keys are written in.
