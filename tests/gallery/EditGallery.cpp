@@ -1,0 +1,105 @@
+// A window for looking at the plain edits under one UI control: each row shows a state,
+// the check boxes below restyle every edit at once. With ORVKIT_GALLERY_SHOT=<file.png>
+// set, the program saves a picture of its window there and quits.
+
+#include <orvkit/framework/OrvkitEdit.h>
+#include <orvkit/framework/OrvkitStateCtrl.h>
+#include <orvkit/framework/OrvkitUICtrl.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace orv;
+
+namespace {
+
+QCheckBox* Switch(QWidget* parent, QLayout* layout, const QString& caption, bool on,
+                  const std::function<void(bool)>& apply)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setChecked(on);
+    QObject::connect(box, &QCheckBox::toggled, parent, apply);
+    layout->addWidget(box);
+    return box;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Edit gallery"));
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Orvkit edit gallery"));
+    auto* ui = new TOrvUICtrl(&window);
+    auto* state = new TOrvStateCtrl(&window);
+    TOrvCompleteColorSet& set = *ui->ColorSet();
+    set.BeginUpdate();
+    set.SetFlat(true);
+    set.SetShowFocus(true);
+    set.SetHotTracking(true);
+    set.SetBorderColor(0x00A0A0A0);
+    set.SetFocusColor(0x00E0FFFF);
+    set.SetROColor(0x00F5EEE6);
+    set.SetFocusFontStyle(fsBold);
+    set.EndUpdate();
+    ui->SetNullStr(QStringLiteral("(no value)"));
+
+    auto* edits = new QGroupBox(QStringLiteral("TOrvkitEdit under one TOrvUICtrl"), &window);
+    auto* form = new QFormLayout(edits);
+    auto add = [&](const QString& caption, const QString& text) {
+        auto* e = new TOrvkitEdit(edits);
+        e->SetUICtrl(ui);
+        e->SetText(text);
+        e->setMinimumWidth(220);
+        form->addRow(caption, e);
+        return e;
+    };
+    TOrvkitEdit* focused = add(QStringLiteral("Focused"), QStringLiteral("Has the focus"));
+    TOrvkitEdit* plain = add(QStringLiteral("Read-write"), QStringLiteral("Plain text"));
+    state->Controls().Add(plain);
+    TOrvkitEdit* proper = add(QStringLiteral("Proper case on exit"), QStringLiteral("mary-ann o'brien"));
+    proper->SetProperAdjust(true);
+    state->Controls().Add(proper);
+    TOrvkitEdit* readOnly = add(QStringLiteral("Read-only"), QStringLiteral("Cannot be changed"));
+    readOnly->SetReadOnly(true);
+    TOrvkitEdit* nullEdit = add(QStringLiteral("Null (Ctrl+N)"), QString());
+    nullEdit->SetNull(true);
+    state->Controls().Add(nullEdit);
+    TOrvkitEdit* disabled = add(QStringLiteral("Disabled"), QStringLiteral("Not available"));
+    disabled->setEnabled(false);
+    TOrvkitEdit* underline = add(QStringLiteral("Own set, underline style"), QStringLiteral("Line edit"));
+    underline->SetUIUsage({eutBlank_Null, eutNavigation, eutFormat});
+    underline->ColorSet().SetLineEdit(true);
+    underline->ColorSet().SetBorderColor(0x00C08040);
+
+    auto* switches = new QGroupBox(QStringLiteral("Every edit at once"), &window);
+    auto* row = new QHBoxLayout(switches);
+    Switch(switches, row, QStringLiteral("Flat"), true, [&set](bool on) { set.SetFlat(on); });
+    Switch(switches, row, QStringLiteral("Show focus"), true, [&set](bool on) { set.SetShowFocus(on); });
+    Switch(switches, row, QStringLiteral("Hot tracking"), true, [&set](bool on) { set.SetHotTracking(on); });
+    Switch(switches, row, QStringLiteral("Read-only"), false, [state](bool on) { state->SetReadOnly(on); });
+    Switch(switches, row, QStringLiteral("Blank when null"), false, [ui](bool on) { ui->SetBlankWhenNull(on); });
+
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(edits);
+    layout->addWidget(switches);
+    window.show();
+    window.activateWindow();
+    focused->setFocus();
+
+    const QString shot = qEnvironmentVariable("ORVKIT_GALLERY_SHOT");
+    if (!shot.isEmpty()) {
+        QTimer::singleShot(500, &window, [&window, shot] {
+            window.grab().save(shot);
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
+}
