@@ -210,8 +210,9 @@ void TOrvCalcEngine::InputDigit(TOrvZeroToNine digit)
     if (fValue == u"0")
         fValue.clear();
     AppendToEntry(static_cast<char16_t>(u'0' + digit));
-    // No leading zeros: the entry keeps a single 0 (the display is left as typed).
-    if (!fValue.contains(DecimalSeparator()) && GetDisplayValue() == 0)
+    // No leading zeros: the entry keeps a single 0 (the display is left as typed). A
+    // zero mantissa with exponent digits is no leading zero: 0E52 must not become 2.
+    if (!fValue.contains(DecimalSeparator()) && !fValue.contains(u'E') && GetDisplayValue() == 0)
         fValue = fValue.startsWith(u'-') ? QStringLiteral("-0") : QStringLiteral("0");
 }
 

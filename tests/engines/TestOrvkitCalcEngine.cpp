@@ -94,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(Entry, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"12~~", "12"},
     KeyCase{"0~", "-"},                       // a zero entry becomes a lone sign
     KeyCase{"1.5E-3=", "0.0015"},
+    KeyCase{"0E52=", "0.0000"},               // leading zeros go from the mantissa only
+    KeyCase{"-0E-53=", "0.0000"},
     KeyCase{"1E4000*1E-3990=", "10,000,000,000.0000"}));
 
 INSTANTIATE_TEST_SUITE_P(Operators, CalcEngineKeysTest, ::testing::Values(
