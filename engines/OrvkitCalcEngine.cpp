@@ -251,6 +251,12 @@ void TOrvCalcEngine::InputBackspace()
 {
     if (!fValue.isEmpty()) {
         fValue.chop(1);
+        // Whether a following "+" or "-" is the exponent's sign depends on the entry
+        // ending in its "E", so taking back the mark (or a character after it) says so.
+        if (fValue.endsWith(u'E'))
+            fLastCh = u'E';
+        else if (fLastCh == u'E' && !fValue.isEmpty())
+            fLastCh = fValue.back().unicode();
         SetDisplay(fValue);
     }
     ClearToggles();

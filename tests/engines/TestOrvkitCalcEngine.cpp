@@ -96,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(Entry, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"1.5E-3=", "0.0015"},
     KeyCase{"0E52=", "0.0000"},               // leading zeros go from the mantissa only
     KeyCase{"-0E-53=", "0.0000"},
+    KeyCase{"1E<-2=", "-1.0000"},             // with the E taken back, - is an operator again
+    KeyCase{"1E-<-3=", "0.0010"},             // back on the E, - is its sign again
+    KeyCase{"1E5<-3=", "0.0010"},
     KeyCase{"1E4000*1E-3990=", "10,000,000,000.0000"}));
 
 INSTANTIATE_TEST_SUITE_P(Operators, CalcEngineKeysTest, ::testing::Values(
