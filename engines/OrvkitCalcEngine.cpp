@@ -440,6 +440,8 @@ void TOrvCalcEngine::DoPercent()
     } catch (const std::exception& error) {
         ReportError(error);
     }
+    // The percentage is a finished value, like a function's result: a "+" or "-" after
+    // it is an operator, not the sign of a new number, even right after an operator.
     fLastCh = u' ';
 }
 

@@ -343,6 +343,8 @@ TEST_F(CalcEngineTest, ImmediatePercentActsOnTheEntry)
     EXPECT_EQ(Display(), u"0.2513");
     Keys("[AC]10%"); // nothing to take the percentage of
     EXPECT_EQ(Display(), u"0.0000");
+    Keys("[AC]200+%-5="); // the percentage is a finished value: the - that follows is an operator
+    EXPECT_EQ(Display(), u"195.0000");
 }
 
 TEST_F(CalcEngineTest, ImmediatePercentOnOneHistoryLine)
