@@ -271,7 +271,9 @@ void TOrvCalcEngine::DoChangeSign()
                 // 64-bit: the clamped exponent -2147483648 must negate without overflow.
                 const int64_t negated = -static_cast<int64_t>(TextToInt32(fValue.mid(e + 1)));
                 fValue = fValue.left(e + 1) + (negated == 0 ? QStringLiteral("-") : QString::number(negated));
-            } else if (EntryValue() == 0) {
+            } else if (!fValue.contains(DecimalSeparator()) && EntryValue() == 0) {
+                // A zero becomes the sign of the number to come; typed decimals such as
+                // 0.0 stay, so that 0.0 +/- 5 is -0.05 and not -5.
                 fValue = QStringLiteral("-");
             } else if (fValue.startsWith(u'-')) {
                 fValue.remove(0, 1);

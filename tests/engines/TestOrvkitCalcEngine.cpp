@@ -93,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Entry, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"12~", "-12"},
     KeyCase{"12~~", "12"},
     KeyCase{"0~", "-"},                       // a zero entry becomes a lone sign
+    KeyCase{"0.0~5", "-0.05"},                // typed decimals are kept
+    KeyCase{"0.~~5=", "0.5000"},
     KeyCase{"1.5E-3=", "0.0015"},
     KeyCase{"0E52=", "0.0000"},               // leading zeros go from the mantissa only
     KeyCase{"-0E-53=", "0.0000"},
