@@ -15,8 +15,7 @@ namespace orv {
 
 namespace {
 
-// The codes after which a "+" or "-" is a sign, and the codes of binary operators.
-constexpr char16_t kOperatorCodes[] = u"+-*/^@#&\\|";
+// The codes of binary operators; a "+" or "-" right after one is a sign.
 constexpr char16_t kBinaryCodes[] = u"+-*/^@#&\\|%";
 
 bool IsOneOf(char16_t c, const char16_t* set)
@@ -335,7 +334,7 @@ void TOrvCalcEngine::InputConstant(Extended x)
 void TOrvCalcEngine::DoOperator(char16_t op)
 {
     if ((op == u'+' || op == u'-')
-        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kOperatorCodes) || fLastCh == u'('
+        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kBinaryCodes) || fLastCh == u'('
             || fLastCh == u'E')) {
         AppendToEntry(op); // the sign of the number about to be typed
         return;
@@ -415,9 +414,9 @@ void TOrvCalcEngine::ReduceBinary(char16_t op)
 void TOrvCalcEngine::DoPercent()
 {
     if (fBinaryPercent) {
+        // Left as the last key like any operator, so that 200 % -10 reads the minus
+        // as the sign of the percentage.
         DoOperator(u'%');
-        ClearToggles();
-        fLastCh = u' ';
         return;
     }
     try {

@@ -154,7 +154,8 @@ INSTANTIATE_TEST_SUITE_P(Brackets, CalcEngineKeysTest, ::testing::Values(
 INSTANTIATE_TEST_SUITE_P(Percent, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"200%10=", "20.0000"},            // x % y = x*y/100
     KeyCase{"50+200%10=", "70.0000"},         // binds like ^
-    KeyCase{"2*200%10=", "40.0000"}));
+    KeyCase{"2*200%10=", "40.0000"},
+    KeyCase{"200%-10=", "-20.0000"}));        // a minus after % is a sign, as after any operator
 
 TEST_F(CalcEngineTest, DeepNestingGrowsBothStacks)
 {
