@@ -193,10 +193,9 @@ void TOrvCalcEngine::AppendToEntry(char16_t ch)
         fValue.prepend(QChar(ch));
     else
         fValue.append(QChar(ch));
-    if (fValue == u"--" || fValue == u"-+")
-        fValue.clear();
-    else if (fValue == u"+-")
-        fValue = QStringLiteral("-");
+    // Two signs in front are one, their product: -- and ++ none, -+ and +- a minus.
+    if (fValue.size() >= 2 && IsOneOf(fValue[0].unicode(), u"+-") && IsOneOf(fValue[1].unicode(), u"+-"))
+        fValue.replace(0, 2, fValue[0] == fValue[1] ? QString() : QStringLiteral("-"));
     SetDisplay(fValue);
     ClearToggles();
     fLastCh = ch;

@@ -126,6 +126,9 @@ INSTANTIATE_TEST_SUITE_P(Operators, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"3*-2=", "-6.0000"},              // so is a minus after an operator
     KeyCase{"2+-3=", "-1.0000"},
     KeyCase{"--5=", "5.0000"},                // two signs cancel
+    KeyCase{"3*+-2=", "-6.0000"},             // and combine whichever comes first
+    KeyCase{"3*-+2=", "-6.0000"},
+    KeyCase{"3*++2=", "6.0000"},
     KeyCase{"2+3=4", "4"},                    // a digit after = starts afresh
     KeyCase{"2+3=+1=", "6.0000"},             // an operator continues from the result
     KeyCase{"2+3==", "5.0000"},
