@@ -249,11 +249,9 @@ void TOrvCalcEngine::InputBackspace()
 {
     if (!fValue.isEmpty()) {
         fValue.chop(1);
-        // Whether a following "+" or "-" is the exponent's sign depends on the entry
-        // ending in its "E", so taking back the mark (or a character after it) says so.
-        if (fValue.endsWith(u'E'))
-            fLastCh = u'E';
-        else if (fLastCh == u'E' && !fValue.isEmpty())
+        // A "+" or "-" next is read by what the entry now ends in: after its "E" or a
+        // lone sign it is a sign, after a digit an operator.
+        if (!fValue.isEmpty())
             fLastCh = fValue.back().unicode();
         SetDisplay(fValue);
     }

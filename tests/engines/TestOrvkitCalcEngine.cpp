@@ -129,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Operators, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"3*+-2=", "-6.0000"},             // and combine whichever comes first
     KeyCase{"3*-+2=", "-6.0000"},
     KeyCase{"3*++2=", "6.0000"},
+    KeyCase{"3*-5<-2=", "6.0000"},            // back on a lone sign, - is a sign again
     KeyCase{"2+3=4", "4"},                    // a digit after = starts afresh
     KeyCase{"2+3=+1=", "6.0000"},             // an operator continues from the result
     KeyCase{"2+3==", "5.0000"},
