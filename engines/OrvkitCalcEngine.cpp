@@ -332,7 +332,7 @@ void TOrvCalcEngine::DoOperator(char16_t op)
 {
     if ((op == u'+' || op == u'-')
         && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kBinaryCodes) || fLastCh == u'('
-            || fLastCh == u'E')) {
+            || fLastCh == u'E' || IsFunctionCode(fLastCh))) {
         AppendToEntry(op); // the sign of the number about to be typed
         return;
     }
