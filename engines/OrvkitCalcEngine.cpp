@@ -448,9 +448,13 @@ void TOrvCalcEngine::DoPercent()
 void TOrvCalcEngine::InputLeftBracket()
 {
     if (fValue == u"-") {
-        // A lone minus before "(" means -1 x (.
-        InputDigit(1);
-        DoMultiply();
+        // A lone minus before "(" means -1 x (. The x goes on without reducing what
+        // waits below it, so that 7 / -(2) is 7 / (-1 x 2), not (7 / -1) x 2.
+        fOperands.Push(-1);
+        AddHistoryValue(-1);
+        fOperators.Push(u'*');
+        AddHistory(CalcText(ectMultiply), true);
+        ClearToggles();
     }
     fValue.clear();
     fOperators.Push(u'(');

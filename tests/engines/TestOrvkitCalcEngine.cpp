@@ -149,6 +149,10 @@ INSTANTIATE_TEST_SUITE_P(Brackets, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"2*(3+4)", "7.0000"},
     KeyCase{"4(2+3)=", "5.0000"},             // a number typed before ( is dropped
     KeyCase{"-(2+3)=", "-5.0000"},            // a lone minus before ( is -1 x (
+    KeyCase{"7/-(2)=", "-3.5000"},            // ... taken before what waits below it
+    KeyCase{"2^-(3)=", "0.1250"},
+    KeyCase{"7[mod]-(3)=", "-2.0000"},
+    KeyCase{"-(2)^2=", "-4.0000"},
     KeyCase{"(-3)*2=", "-6.0000"},
     KeyCase{"(1+2)4=", "4.0000"},             // the value typed after ) is the result
     KeyCase{"(((((((((((1+2)))))))))))=", "3.0000"},
@@ -379,6 +383,7 @@ TEST_F(CalcEngineTest, HistoryLines)
         // A held operator is replaced by the next one: "(" takes the place of "*".
         {true, "2*(3+4)=", {u"2.0000"_s, u"( 3.0000"_s, u"+ 4.0000"_s, u")"_s, u"= 14.0000"_s}},
         {false, "2+3=~", {u"2.0000"_s, u"+"_s, u"3.0000"_s, u"="_s, u"5.0000"_s, u"+/-"_s}},
+        {false, "7/-(2)=", {u"7.0000"_s, u"/"_s, u"-1.0000"_s, u"*"_s, u"("_s, u"2.0000"_s, u")"_s, u"="_s, u"-3.5000"_s}},
         {false, "5[paper]", {u"- - - - - - - - - - -"_s}}, // the entry is still being typed
         {false, "1234*1=", {u"1,234.0000"_s, u"*"_s, u"1.0000"_s, u"="_s, u"1,234.0000"_s}},
     };
