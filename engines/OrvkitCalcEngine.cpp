@@ -328,11 +328,16 @@ void TOrvCalcEngine::InputConstant(Extended x)
 
 // --- operators -----------------------------------------------------------------------
 
+bool TOrvCalcEngine::ExpectsSign() const
+{
+    // Nothing to operate on yet, or right after something that waits for a number.
+    return (fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kBinaryCodes) || fLastCh == u'('
+           || fLastCh == u'E' || IsFunctionCode(fLastCh);
+}
+
 void TOrvCalcEngine::DoOperator(char16_t op)
 {
-    if ((op == u'+' || op == u'-')
-        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kBinaryCodes) || fLastCh == u'('
-            || fLastCh == u'E' || IsFunctionCode(fLastCh))) {
+    if ((op == u'+' || op == u'-') && ExpectsSign()) {
         AppendToEntry(op); // the sign of the number about to be typed
         return;
     }
