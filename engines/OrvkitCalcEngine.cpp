@@ -15,8 +15,7 @@ namespace orv {
 
 namespace {
 
-// The codes after which a "+" or "-" is a sign, and the codes of binary operators.
-constexpr char16_t kOperatorCodes[] = u"+-*/^@#&\\|";
+// The codes of binary operators; a "+" or "-" right after one is a sign.
 constexpr char16_t kBinaryCodes[] = u"+-*/^@#&\\|%";
 
 bool IsOneOf(char16_t c, const char16_t* set)
@@ -194,10 +193,9 @@ void TOrvCalcEngine::AppendToEntry(char16_t ch)
         fValue.prepend(QChar(ch));
     else
         fValue.append(QChar(ch));
-    if (fValue == u"--" || fValue == u"-+")
-        fValue.clear();
-    else if (fValue == u"+-")
-        fValue = QStringLiteral("-");
+    // Two signs in front are one, their product: -- and ++ none, -+ and +- a minus.
+    if (fValue.size() >= 2 && IsOneOf(fValue[0].unicode(), u"+-") && IsOneOf(fValue[1].unicode(), u"+-"))
+        fValue.replace(0, 2, fValue[0] == fValue[1] ? QString() : QStringLiteral("-"));
     SetDisplay(fValue);
     ClearToggles();
     fLastCh = ch;
@@ -210,8 +208,9 @@ void TOrvCalcEngine::InputDigit(TOrvZeroToNine digit)
     if (fValue == u"0")
         fValue.clear();
     AppendToEntry(static_cast<char16_t>(u'0' + digit));
-    // No leading zeros: the entry keeps a single 0 (the display is left as typed).
-    if (!fValue.contains(DecimalSeparator()) && GetDisplayValue() == 0)
+    // No leading zeros: the entry keeps a single 0 (the display is left as typed). A
+    // zero mantissa with exponent digits is no leading zero: 0E52 must not become 2.
+    if (!fValue.contains(DecimalSeparator()) && !fValue.contains(u'E') && GetDisplayValue() == 0)
         fValue = fValue.startsWith(u'-') ? QStringLiteral("-0") : QStringLiteral("0");
 }
 
@@ -250,6 +249,10 @@ void TOrvCalcEngine::InputBackspace()
 {
     if (!fValue.isEmpty()) {
         fValue.chop(1);
+        // A "+" or "-" next is read by what the entry now ends in: after its "E" or a
+        // lone sign it is a sign, after a digit an operator.
+        if (!fValue.isEmpty())
+            fLastCh = fValue.back().unicode();
         SetDisplay(fValue);
     }
     ClearToggles();
@@ -264,7 +267,9 @@ void TOrvCalcEngine::DoChangeSign()
                 // 64-bit: the clamped exponent -2147483648 must negate without overflow.
                 const int64_t negated = -static_cast<int64_t>(TextToInt32(fValue.mid(e + 1)));
                 fValue = fValue.left(e + 1) + (negated == 0 ? QStringLiteral("-") : QString::number(negated));
-            } else if (EntryValue() == 0) {
+            } else if (!fValue.contains(DecimalSeparator()) && EntryValue() == 0) {
+                // A zero becomes the sign of the number to come; typed decimals such as
+                // 0.0 stay, so that 0.0 +/- 5 is -0.05 and not -5.
                 fValue = QStringLiteral("-");
             } else if (fValue.startsWith(u'-')) {
                 fValue.remove(0, 1);
@@ -323,11 +328,16 @@ void TOrvCalcEngine::InputConstant(Extended x)
 
 // --- operators -----------------------------------------------------------------------
 
+bool TOrvCalcEngine::ExpectsSign() const
+{
+    // Nothing to operate on yet, or right after something that waits for a number.
+    return (fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kBinaryCodes) || fLastCh == u'('
+           || fLastCh == u'E' || IsFunctionCode(fLastCh);
+}
+
 void TOrvCalcEngine::DoOperator(char16_t op)
 {
-    if ((op == u'+' || op == u'-')
-        && ((fValue.isEmpty() && fOperands.IsEmpty()) || IsOneOf(fLastCh, kOperatorCodes) || fLastCh == u'('
-            || fLastCh == u'E')) {
+    if ((op == u'+' || op == u'-') && ExpectsSign()) {
         AppendToEntry(op); // the sign of the number about to be typed
         return;
     }
@@ -406,9 +416,9 @@ void TOrvCalcEngine::ReduceBinary(char16_t op)
 void TOrvCalcEngine::DoPercent()
 {
     if (fBinaryPercent) {
+        // Left as the last key like any operator, so that 200 % -10 reads the minus
+        // as the sign of the percentage.
         DoOperator(u'%');
-        ClearToggles();
-        fLastCh = u' ';
         return;
     }
     try {
@@ -433,6 +443,8 @@ void TOrvCalcEngine::DoPercent()
     } catch (const std::exception& error) {
         ReportError(error);
     }
+    // The percentage is a finished value, like a function's result: a "+" or "-" after
+    // it is an operator, not the sign of a new number, even right after an operator.
     fLastCh = u' ';
 }
 
@@ -441,9 +453,13 @@ void TOrvCalcEngine::DoPercent()
 void TOrvCalcEngine::InputLeftBracket()
 {
     if (fValue == u"-") {
-        // A lone minus before "(" means -1 x (.
-        InputDigit(1);
-        DoMultiply();
+        // A lone minus before "(" means -1 x (. The x goes on without reducing what
+        // waits below it, so that 7 / -(2) is 7 / (-1 x 2), not (7 / -1) x 2.
+        fOperands.Push(-1);
+        AddHistoryValue(-1);
+        fOperators.Push(u'*');
+        AddHistory(CalcText(ectMultiply), true);
+        ClearToggles();
     }
     fValue.clear();
     fOperators.Push(u'(');

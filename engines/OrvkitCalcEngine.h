@@ -348,6 +348,8 @@ private:
     void PushEntry();
     void AppendToEntry(char16_t ch);
     void InputConstant(Extended x);
+    /// Whether a "+" or "-" now is the sign of the number about to be typed.
+    bool ExpectsSign() const;
     void DoOperator(char16_t op);
     bool BindsTighter(char16_t newOp, char16_t topOp) const;
     void ReduceTop();

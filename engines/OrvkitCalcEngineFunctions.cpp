@@ -150,7 +150,8 @@ void TOrvCalcEngine::PushFunction(char16_t code, bool clearToggles)
     if (clearToggles)
         ClearToggles();
     ShowTopOperand();
-    fLastCh = u' ';
+    // The function waits for its operand, as after an operator: "+" or "-" is its sign.
+    fLastCh = code;
 }
 
 bool TOrvCalcEngine::TakeArgument(Extended& x)

@@ -93,7 +93,14 @@ INSTANTIATE_TEST_SUITE_P(Entry, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"12~", "-12"},
     KeyCase{"12~~", "12"},
     KeyCase{"0~", "-"},                       // a zero entry becomes a lone sign
+    KeyCase{"0.0~5", "-0.05"},                // typed decimals are kept
+    KeyCase{"0.~~5=", "0.5000"},
     KeyCase{"1.5E-3=", "0.0015"},
+    KeyCase{"0E52=", "0.0000"},               // leading zeros go from the mantissa only
+    KeyCase{"-0E-53=", "0.0000"},
+    KeyCase{"1E<-2=", "-1.0000"},             // with the E taken back, - is an operator again
+    KeyCase{"1E-<-3=", "0.0010"},             // back on the E, - is its sign again
+    KeyCase{"1E5<-3=", "0.0010"},
     KeyCase{"1E4000*1E-3990=", "10,000,000,000.0000"}));
 
 INSTANTIATE_TEST_SUITE_P(Operators, CalcEngineKeysTest, ::testing::Values(
@@ -119,6 +126,10 @@ INSTANTIATE_TEST_SUITE_P(Operators, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"3*-2=", "-6.0000"},              // so is a minus after an operator
     KeyCase{"2+-3=", "-1.0000"},
     KeyCase{"--5=", "5.0000"},                // two signs cancel
+    KeyCase{"3*+-2=", "-6.0000"},             // and combine whichever comes first
+    KeyCase{"3*-+2=", "-6.0000"},
+    KeyCase{"3*++2=", "6.0000"},
+    KeyCase{"3*-5<-2=", "6.0000"},            // back on a lone sign, - is a sign again
     KeyCase{"2+3=4", "4"},                    // a digit after = starts afresh
     KeyCase{"2+3=+1=", "6.0000"},             // an operator continues from the result
     KeyCase{"2+3==", "5.0000"},
@@ -138,6 +149,10 @@ INSTANTIATE_TEST_SUITE_P(Brackets, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"2*(3+4)", "7.0000"},
     KeyCase{"4(2+3)=", "5.0000"},             // a number typed before ( is dropped
     KeyCase{"-(2+3)=", "-5.0000"},            // a lone minus before ( is -1 x (
+    KeyCase{"7/-(2)=", "-3.5000"},            // ... taken before what waits below it
+    KeyCase{"2^-(3)=", "0.1250"},
+    KeyCase{"7[mod]-(3)=", "-2.0000"},
+    KeyCase{"-(2)^2=", "-4.0000"},
     KeyCase{"(-3)*2=", "-6.0000"},
     KeyCase{"(1+2)4=", "4.0000"},             // the value typed after ) is the result
     KeyCase{"(((((((((((1+2)))))))))))=", "3.0000"},
@@ -147,7 +162,8 @@ INSTANTIATE_TEST_SUITE_P(Brackets, CalcEngineKeysTest, ::testing::Values(
 INSTANTIATE_TEST_SUITE_P(Percent, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"200%10=", "20.0000"},            // x % y = x*y/100
     KeyCase{"50+200%10=", "70.0000"},         // binds like ^
-    KeyCase{"2*200%10=", "40.0000"}));
+    KeyCase{"2*200%10=", "40.0000"},
+    KeyCase{"200%-10=", "-20.0000"}));        // a minus after % is a sign, as after any operator
 
 TEST_F(CalcEngineTest, DeepNestingGrowsBothStacks)
 {
@@ -338,6 +354,8 @@ TEST_F(CalcEngineTest, ImmediatePercentActsOnTheEntry)
     EXPECT_EQ(Display(), u"0.2513");
     Keys("[AC]10%"); // nothing to take the percentage of
     EXPECT_EQ(Display(), u"0.0000");
+    Keys("[AC]200+%-5="); // the percentage is a finished value: the - that follows is an operator
+    EXPECT_EQ(Display(), u"195.0000");
 }
 
 TEST_F(CalcEngineTest, ImmediatePercentOnOneHistoryLine)
@@ -365,6 +383,7 @@ TEST_F(CalcEngineTest, HistoryLines)
         // A held operator is replaced by the next one: "(" takes the place of "*".
         {true, "2*(3+4)=", {u"2.0000"_s, u"( 3.0000"_s, u"+ 4.0000"_s, u")"_s, u"= 14.0000"_s}},
         {false, "2+3=~", {u"2.0000"_s, u"+"_s, u"3.0000"_s, u"="_s, u"5.0000"_s, u"+/-"_s}},
+        {false, "7/-(2)=", {u"7.0000"_s, u"/"_s, u"-1.0000"_s, u"*"_s, u"("_s, u"2.0000"_s, u")"_s, u"="_s, u"-3.5000"_s}},
         {false, "5[paper]", {u"- - - - - - - - - - -"_s}}, // the entry is still being typed
         {false, "1234*1=", {u"1,234.0000"_s, u"*"_s, u"1.0000"_s, u"="_s, u"1,234.0000"_s}},
     };

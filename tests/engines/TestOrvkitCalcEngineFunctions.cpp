@@ -213,6 +213,9 @@ TEST_F(CalcFunctionsTest, PrefixFunctionsApplyWhenReduced)
         {amRadians, "[abs](2-5)=", "3.0000"},
         {amRadians, "[sqrt][sqrt]16=", "2.0000"},
         {amRadians, "[lg2]8^2=", "9.0000"},   // the function binds tighter than ^
+        {amDegrees, "2+[sin]-30=", "1.5000"}, // a minus after the function key is a sign
+        {amRadians, "3*[abs]-2=", "6.0000"},
+        {amRadians, "[abs](-2)-5=", "-3.0000"},
         {amRadians, "3[x2]", "9.0000"},       // x^2, 1/x and round act at once
         {amRadians, "4[1/x]", "0.2500"},
         // The pushed code decides: Inverse pressed after cos leaves it a cosine.
