@@ -353,8 +353,11 @@ QString TOrvProgCalcEngine::ConvertEntry(const QString& text, TOrvBaseDisplay ta
 
 void TOrvProgCalcEngine::ParseEntry()
 {
-    StoreDigits(EntryToHex(fValue));
-    fValue64 = HexTextToInt64(fValueHex);
+    TDigitTexts t = DigitTextsAt(EntryToHex(fValue), fBitSize);
+    fValue64 = HexTextToInt64(t.Hex);
+    fValueHex = std::move(t.Hex);
+    fValueOct = std::move(t.Oct);
+    fValueBin = std::move(t.Bin);
 }
 
 QString TOrvProgCalcEngine::GetDisplayStr()
@@ -370,11 +373,9 @@ QString TOrvProgCalcEngine::GetDisplayStr()
 int64_t TOrvProgCalcEngine::GetDisplayValue()
 {
     // Reading the display must not disturb the last value, which a sign-extending size
-    // change works on, so only a typed entry is parsed.
-    if (!fValue.isEmpty()) {
-        ParseEntry();
-        return fValue64;
-    }
+    // change works on (handlers read it while one is under way).
+    if (!fValue.isEmpty())
+        return HexTextToInt64(DigitTextsAt(EntryToHex(fValue), fBitSize).Hex);
     return fOperandN >= 0 ? fOperandStack[fOperandN] : 0;
 }
 
@@ -382,8 +383,7 @@ QString TOrvProgCalcEngine::DisplayValueDigits(TOrvBaseDisplay kind)
 {
     QString digits;
     if (!fValue.isEmpty()) {
-        ParseEntry();
-        digits = TDigitTexts{fValueHex, fValueOct, fValueBin}.In(kind);
+        digits = DigitTextsAt(EntryToHex(fValue), fBitSize).In(kind);
     } else if (fOperandN >= 0) {
         digits = DigitTextsAt(Int64ToHexText(fOperandStack[fOperandN]), eb64Bits).In(kind);
     }
@@ -421,7 +421,12 @@ bool TOrvProgCalcEngine::AppendToEntry(QChar ch)
 
 void TOrvProgCalcEngine::InputDigit(QChar ch)
 {
-    if (AppendToEntry(ch) && GetDisplayValue() == 0)
+    if (!AppendToEntry(ch))
+        return;
+    // The last value follows the typing, so a size or spacing change works on it.
+    if (!fValue.isEmpty())
+        ParseEntry();
+    if (GetDisplayValue() == 0)
         fValue = fValue.startsWith(u'-') ? QStringLiteral("-0") : QStringLiteral("0");
 }
 

@@ -540,6 +540,31 @@ TEST_F(ProgEngine, ReadingTheDisplayDoesNotChangeWhatIsExtended)
     EXPECT_EQ(Display(e), "0008");
 }
 
+TEST_F(ProgEngine, HandlersReadingTheDisplayDoNotChangeWhatIsExtended)
+{
+    // The window reads the display from its handlers while a size change is under way.
+    const auto read = [](IOrvProgCalcEngine* sender) {
+        (void)sender->GetDisplayValue();
+        (void)sender->GetDisplayValueHex();
+        (void)sender->GetDisplayValueOct();
+        (void)sender->GetDisplayValueBin();
+    };
+    struct TCase {
+        const char* Keys;
+        const char* Shown;
+    };
+    const TCase cases[] = {{"80", "8000"}, {"1 + 80", "8001"}, {"7F + 1 =", "8000"}};
+    for (const TCase& c : cases) {
+        At(bdHex, eb8Bits);
+        e.SetSizeChange(pscExtend);
+        e.SetOnBitSizeChange(read);
+        e.SetOnDisplayChange(read);
+        Press(e, c.Keys);
+        e.SetBitSize(eb16Bits);
+        EXPECT_EQ(Display(e), c.Shown) << c.Keys;
+    }
+}
+
 TEST_F(ProgEngine, QuietSizeChangeOnlyRereadsTheValue)
 {
     At(bdHex, eb16Bits);
