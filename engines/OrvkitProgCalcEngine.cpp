@@ -639,7 +639,7 @@ void TOrvProgCalcEngine::DoNot()
         PushOperator(u'~');
         AddHistory(OperatorHistoryText(u'~'));
         ShowTopOrZero();
-        fLastCh = u' ';
+        fLastCh = u'~';
         return;
     }
     const int bits = WordBits();
@@ -705,11 +705,18 @@ void TOrvProgCalcEngine::DoResult()
     });
 }
 
+bool TOrvProgCalcEngine::OperandAwaited() const
+{
+    // A prefix NOT waits for its argument as a binary operator does; only the latter lets
+    // "+" and "-" start a signed number.
+    return IsPendingOperator(fLastCh) || fLastCh == u'~';
+}
+
 void TOrvProgCalcEngine::CompleteUnlessPending()
 {
-    // A size or spacing change only redisplays while an operator waits for its right
+    // A size or spacing change only redisplays while an operator waits for its
     // operand; completing then would reduce it without that operand and end in an error.
-    if (IsPendingOperator(fLastCh))
+    if (OperandAwaited())
         ShowTopOrZero();
     else
         DoResult();
@@ -735,13 +742,11 @@ void TOrvProgCalcEngine::SetSizeChange(TOrvProgSizeChange mode)
     fSizeChange = Checked(mode, pscExtend, "SetSizeChange: no such rule");
 }
 
-void TOrvProgCalcEngine::SetBaseDisplay(TOrvBaseDisplay mode)
+bool TOrvProgCalcEngine::TakeDisplayInBase(TOrvBaseDisplay mode)
 {
-    if (Checked(mode, bdOct, "SetBaseDisplay: no such base") == fBaseDisplay)
-        return;
-    const bool pending = IsPendingOperator(fLastCh);
+    const bool awaited = OperandAwaited();
     QString entry;
-    if (pending) {
+    if (awaited) {
         SetDisplay(QString());
     } else {
         DoResult();
@@ -749,8 +754,16 @@ void TOrvProgCalcEngine::SetBaseDisplay(TOrvBaseDisplay mode)
         // raises with the engine still in the old base.
         entry = ConvertEntry(fDisplayValue, mode);
     }
-    fValue = entry;
+    fValue = std::move(entry);
     fBaseDisplay = mode;
+    return awaited;
+}
+
+void TOrvProgCalcEngine::SetBaseDisplay(TOrvBaseDisplay mode)
+{
+    if (Checked(mode, bdOct, "SetBaseDisplay: no such base") == fBaseDisplay)
+        return;
+    const bool awaited = TakeDisplayInBase(mode);
     Fire(fOnBaseDisplayChange, this);
     ParseEntry();
     if (mode == bdDec) {
@@ -758,7 +771,7 @@ void TOrvProgCalcEngine::SetBaseDisplay(TOrvBaseDisplay mode)
         Fire(fOnBitSizeChange, this);
         StoreDigits(Int64ToHexText(fValue64));
     }
-    if (!pending)
+    if (!awaited)
         SetDisplay(StoredDigits());
     AddHistory(BaseName(mode));
     Fire(fOnMemoryChange, this);
@@ -768,12 +781,10 @@ void TOrvProgCalcEngine::SetBaseDisplay2(TOrvBaseDisplay mode)
 {
     if (Checked(mode, bdOct, "SetBaseDisplay2: no such base") == fBaseDisplay)
         return;
-    DoResult();
-    QString entry = ConvertEntry(fDisplayValue, mode);
-    fBaseDisplay = mode;
-    fValue = std::move(entry);
+    const bool awaited = TakeDisplayInBase(mode);
     ParseEntry();
-    SetDisplay(StoredDigits());
+    if (!awaited)
+        SetDisplay(StoredDigits());
 }
 
 void TOrvProgCalcEngine::ExtendSign()

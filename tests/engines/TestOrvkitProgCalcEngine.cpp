@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <stdexcept>
@@ -511,6 +512,42 @@ TEST_F(ProgEngine, SpacingChangeWhileAnOperatorWaitsKeepsTheCalculation)
     Press(e, "3 + 4 ) =");
     EXPECT_EQ(Display(e), "00 00 00 00 00 00 00 0E");
     EXPECT_EQ(e.GetLastError().toStdString(), "");
+}
+
+TEST(ProgWaitingOperand, BaseSizeAndSpacingChangesKeepTheCalculation)
+{
+    // A binary operator, or a prefix NOT, still waiting for its operand when the view changes.
+    struct TCase {
+        const char* Keys;
+        std::function<void(IOrvProgCalcEngine&)> Change;
+        const char* More;
+        const char* Shown;
+    };
+    const TCase cases[] = {
+        {"5 +", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay2(bdBin); }, "11 =", "0000000000001000"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay(bdBin); }, "0 =", "0000000000000100"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay2(bdOct); }, "0 =", "000004"},
+        {"NOT", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay(bdDec); }, "0 =", "-1"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBitSize(eb32Bits); }, "0 =", "00000004"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBitSize2(eb8Bits); }, "0 =", "04"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetSpacing(psByte); }, "0 =", "00 04"},
+    };
+    for (const TCase& c : cases) {
+        TOrvProgCalcEngine e;
+        Configure(e, bdHex, eb16Bits);
+        e.SetSizeChange(pscTruncate);
+        Press(e, c.Keys);
+        try {
+            c.Change(e);
+        } catch (const Exception& error) {
+            ADD_FAILURE() << c.Keys << ": " << error.what();
+            continue;
+        }
+        EXPECT_NE(Display(e), "Error!") << c.Keys;
+        Press(e, c.More);
+        EXPECT_EQ(Display(e), c.Shown) << c.Keys;
+        EXPECT_EQ(e.GetLastError().toStdString(), "") << c.Keys;
+    }
 }
 
 TEST_F(ProgEngine, ExtendingATypedRightOperandLeavesTheLeftOperand)
