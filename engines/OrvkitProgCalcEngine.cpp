@@ -342,13 +342,11 @@ QString TOrvProgCalcEngine::EntryToHex(const QString& entry) const
 QString TOrvProgCalcEngine::ConvertEntry(const QString& text, TOrvBaseDisplay target) const
 {
     const QString hex = EntryToHex(text);
-    switch (target) {
-    case bdBin: return HexToBinText(hex);
-    case bdOct: return HexToOctText(hex);
-    case bdDec: return LeftChars(Int64ToText(HexTextToInt64(hex)), fMaxCharLen);
-    case bdHex: break;
-    }
-    return hex;
+    if (target == bdDec)
+        return LeftChars(Int64ToText(HexTextToInt64(hex)), fMaxCharLen);
+    // The word's digits: a decimal result may hold more than the word, and an entry longer
+    // than the word's width would take no further digits.
+    return DigitTextsAt(hex, fBitSize).In(target);
 }
 
 void TOrvProgCalcEngine::ParseEntry()

@@ -389,6 +389,28 @@ TEST_F(ProgEngine, BaseChangeKeepsTheConvertedNumberAsTheEntry)
     EXPECT_EQ(Display(e), "40810");
 }
 
+TEST_F(ProgEngine, ConvertedEntryHoldsTheWordDigits)
+{
+    // Below 64 bits a decimal result may hold more than the word (-250 at 8 bits); the
+    // entry in the new base is what the display shows, so further digits extend that.
+    struct TCase {
+        TOrvBaseDisplay Base;
+        const char* Shown;
+        const char* Typed;
+    };
+    const TCase cases[] = {{bdHex, "06", "61"}, {bdBin, "00000110", "1101"}, {bdOct, "006", "61"}};
+    for (const TCase& c : cases) {
+        At(bdDec, eb64Bits);
+        e.SetBitSize(eb8Bits);
+        Press(e, "- 5 * 50 =");
+        ASSERT_EQ(Display(e), "-250");
+        e.SetBaseDisplay(c.Base);
+        EXPECT_EQ(Display(e), c.Shown);
+        Press(e, "1");
+        EXPECT_EQ(Display(e), c.Typed) << BaseName(c.Base);
+    }
+}
+
 TEST_F(ProgEngine, BaseChangeWithAPendingOperatorStartsAFreshRightOperand)
 {
     At(bdHex, eb16Bits);
