@@ -102,6 +102,22 @@ bool IsValidEntryChar(QChar ch, TOrvBaseDisplay base)
     return false;
 }
 
+/// A history line holding a number: digits and spaces only. The words the engine writes
+/// are not, even those that start like a hexadecimal number ("AND", "Error!", "Dec").
+bool IsValueLine(const QString& line)
+{
+    const QString digits = RemoveSubText(line, QStringLiteral(" "));
+    if (digits.isEmpty())
+        return false;
+    for (const QChar c : digits)
+        if (!IsValidEntryChar(c.toUpper(), bdHex))
+            return false;
+    for (int i = 0; i < 4; ++i)
+        if (line == BaseName(TOrvBaseDisplay(i)) || line == BitSizeName(TOrvBitSize(i)))
+            return false;
+    return true;
+}
+
 // All word arithmetic runs on unsigned 64-bit values and is cut and sign-extended explicitly,
 // so overflow wraps as on the processor instead of being undefined.
 constexpr uint64_t LowMask(int bits)
@@ -941,13 +957,7 @@ QString TOrvProgCalcEngine::GetLastHistoryEntry()
     if (fHistoryStack.isEmpty())
         throw std::out_of_range("GetLastHistoryEntry: the history is empty");
     const QString& line = fHistoryStack.constLast();
-    const QChar first = line.isEmpty() ? QChar() : line.front();
-    const bool valueLine = (first >= u'0' && first <= u'9') || (first >= u'A' && first <= u'F')
-                           || (first >= u'a' && first <= u'f');
-    for (int size = eb8Bits; size <= eb64Bits; ++size)
-        if (line == BitSizeName(TOrvBitSize(size)))
-            return line;
-    return valueLine ? RegroupedHistoryLine(line) : line;
+    return IsValueLine(line) ? RegroupedHistoryLine(line) : line;
 }
 
 void TOrvProgCalcEngine::PaperLine()

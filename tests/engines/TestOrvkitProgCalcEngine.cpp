@@ -743,6 +743,26 @@ TEST_F(ProgEngine, HistoryLinesAreRegroupedWhenRead)
     EXPECT_EQ(e.GetNextHistoryEntry().toStdString(), "");
 }
 
+TEST_F(ProgEngine, LastHistoryLineIsRegroupedOnlyWhenItIsAValue)
+{
+    // Words that merely start like a hexadecimal number stay as written.
+    struct TCase {
+        const char* Keys;
+        const char* Last;
+    };
+    const TCase cases[] = {
+        {"5 AND", "AND"},
+        {"1 / 0 =", "Error!"},
+        {"5 + 3 =", "00 00 00 00 00 00 00 08"},
+        {"E =", "00 00 00 00 00 00 00 0E"},
+    };
+    e.SetSpacing(psByte);
+    for (const TCase& c : cases) {
+        Press(e, std::string("AC ") + c.Keys);
+        EXPECT_EQ(e.GetLastHistoryEntry().toStdString(), c.Last) << c.Keys;
+    }
+}
+
 TEST_F(ProgEngine, HistoryPositionOutsideTheTapeReadsNothingOutsideIt)
 {
     Press(e, "1 + 2 =");
