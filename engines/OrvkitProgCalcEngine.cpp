@@ -332,10 +332,13 @@ void TOrvProgCalcEngine::ShowValue(int64_t value)
 
 void TOrvProgCalcEngine::ShowTopOrZero()
 {
-    if (fOperandN >= 0)
+    if (fOperandN >= 0) {
         ShowValue(fOperandStack[fOperandN]);
-    else
+    } else {
+        // The zero shown is the last value now, not a number dropped before it.
+        SetValue(0);
         ShowZero();
+    }
 }
 
 QString TOrvProgCalcEngine::EntryToHex(const QString& entry) const

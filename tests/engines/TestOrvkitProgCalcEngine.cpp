@@ -581,6 +581,21 @@ TEST_F(ProgEngine, ExtendingATypedRightOperandLeavesTheLeftOperand)
     EXPECT_EQ(Display(e), "8001");
 }
 
+TEST_F(ProgEngine, ANumberDroppedByAPrefixOrBracketIsNotExtended)
+{
+    // NOT and "(" drop a typed number; a later sign-extending size change must not bring
+    // it back as the entry.
+    for (const char* keys : {"80 NOT", "80 ("}) {
+        At(bdHex, eb8Bits);
+        e.SetSizeChange(pscExtend);
+        Press(e, keys);
+        e.SetBitSize(eb16Bits);
+        EXPECT_EQ(Display(e), "0000") << keys;
+        Press(e, "1 =");
+        EXPECT_EQ(Display(e), std::string(keys) == "80 NOT" ? "FFFE" : "0001") << keys;
+    }
+}
+
 TEST_F(ProgEngine, ReadingTheDisplayDoesNotChangeWhatIsExtended)
 {
     At(bdHex, eb8Bits);
