@@ -21,6 +21,8 @@ enum TProgText {
     pt8Bits, pt16Bits, pt32Bits, pt64Bits,
     ptNoSpacing, ptByteSpacing, ptWordSpacing, ptDWordSpacing,
     ptClear, ptTruncate, ptExtend,
+    ptMod, ptAnd, ptOr, ptXor, ptNand, ptNor, ptXnor, ptNot, ptNeg,
+    ptShl, ptShr, ptRol, ptRor,
 };
 
 constexpr const char* kTexts[] = {
@@ -39,8 +41,21 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Clear"),
     QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Truncate"),
     QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "Extend"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "MOD"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "AND"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "OR"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "XOR"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "NAND"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "NOR"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "XNOR"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "NOT"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "NEG"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "SHL"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "SHR"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "ROL"),
+    QT_TRANSLATE_NOOP("OrvkitProgCalcEngine", "ROR"),
 };
-static_assert(std::size(kTexts) == ptExtend + 1);
+static_assert(std::size(kTexts) == ptRor + 1);
 
 QString Text(TProgText id)
 {
@@ -78,14 +93,18 @@ bool IsBinaryCode(QChar code)
 QString OperatorHistoryText(QChar code)
 {
     switch (code.unicode()) {
-    case u'%': return QStringLiteral("MOD");
-    case u'&': return QStringLiteral("AND");
-    case u'|': return QStringLiteral("OR");
-    case u'^': return QStringLiteral("XOR");
-    case u'#': return QStringLiteral("NAND");
-    case u'?': return QStringLiteral("NOR");
-    case u'!': return QStringLiteral("XNOR");
-    case u'~': return QStringLiteral("NOT");
+    case u'+': return CalcText(ectAdd);
+    case u'-': return CalcText(ectSubtract);
+    case u'*': return CalcText(ectMultiply);
+    case u'/': return CalcText(ectDivide);
+    case u'%': return Text(ptMod);
+    case u'&': return Text(ptAnd);
+    case u'|': return Text(ptOr);
+    case u'^': return Text(ptXor);
+    case u'#': return Text(ptNand);
+    case u'?': return Text(ptNor);
+    case u'!': return Text(ptXnor);
+    case u'~': return Text(ptNot);
     default: return QString(code);
     }
 }
@@ -645,7 +664,7 @@ void TOrvProgCalcEngine::UnaryOperation(const QString& history, bool guarded, Co
 
 void TOrvProgCalcEngine::DoNeg()
 {
-    UnaryOperation(QStringLiteral("NEG"), false,
+    UnaryOperation(Text(ptNeg), false,
                    [](int64_t v) { return static_cast<int64_t>(uint64_t{0} - static_cast<uint64_t>(v)); });
 }
 
@@ -673,10 +692,10 @@ void TOrvProgCalcEngine::ShiftOrRotate(const QString& name, int32_t bits,
                    [&](int64_t v) { return op(v, wordBits, count); });
 }
 
-void TOrvProgCalcEngine::DoShl(int32_t bits) { ShiftOrRotate(QStringLiteral("SHL"), bits, ShiftLeftAt); }
-void TOrvProgCalcEngine::DoShr(int32_t bits) { ShiftOrRotate(QStringLiteral("SHR"), bits, ShiftRightAt); }
-void TOrvProgCalcEngine::DoRol(int32_t bits) { ShiftOrRotate(QStringLiteral("ROL"), bits, RotateLeftAt); }
-void TOrvProgCalcEngine::DoRor(int32_t bits) { ShiftOrRotate(QStringLiteral("ROR"), bits, RotateRightAt); }
+void TOrvProgCalcEngine::DoShl(int32_t bits) { ShiftOrRotate(Text(ptShl), bits, ShiftLeftAt); }
+void TOrvProgCalcEngine::DoShr(int32_t bits) { ShiftOrRotate(Text(ptShr), bits, ShiftRightAt); }
+void TOrvProgCalcEngine::DoRol(int32_t bits) { ShiftOrRotate(Text(ptRol), bits, RotateLeftAt); }
+void TOrvProgCalcEngine::DoRor(int32_t bits) { ShiftOrRotate(Text(ptRor), bits, RotateRightAt); }
 
 // ---------------------------------------------------------------- brackets and completion
 
@@ -689,7 +708,7 @@ void TOrvProgCalcEngine::InputLeftBracket()
     fValue.clear();
     PushOperator(u'(');
     ShowTopOrZero();
-    AddHistory(QStringLiteral("("));
+    AddHistory(CalcText(ectLeftBracket));
     fLastCh = u'(';
 }
 
@@ -701,7 +720,7 @@ void TOrvProgCalcEngine::InputRightBracket()
     if (fOperatorN >= 0)
         --fOperatorN;
     ShowTopOrZero();
-    AddHistory(QStringLiteral(")"));
+    AddHistory(CalcText(ectRightBracket));
     fLastCh = u')';
 }
 
@@ -742,7 +761,7 @@ void TOrvProgCalcEngine::CompleteUnlessPending()
 void TOrvProgCalcEngine::DoEquals()
 {
     DoResult();
-    AddHistory(QStringLiteral("="));
+    AddHistory(CalcText(ectEquals));
     AddHistory(fDisplayValue);
     fLastCh = u'=';
 }
@@ -874,13 +893,13 @@ void TOrvProgCalcEngine::SetSpacing(TOrvProgSpacing mode)
 void TOrvProgCalcEngine::AddMemoryLine()
 {
     if (fMemoryHistory)
-        AddHistory(QStringLiteral("[M: ") + FormatInBase(fMemory) + QStringLiteral(" ]"));
+        AddHistory(u'[' + CalcText(ectMemoryLabel) + FormatInBase(fMemory) + QStringLiteral(" ]"));
 }
 
 void TOrvProgCalcEngine::MemoryClear()
 {
     fMemory = 0;
-    AddHistory(QStringLiteral("MC"));
+    AddHistory(CalcText(ectMemoryClear));
     AddMemoryLine();
     Fire(fOnMemoryChange, this);
 }
@@ -893,7 +912,7 @@ void TOrvProgCalcEngine::MemoryAccumulate(int sign)
         const uint64_t memory = static_cast<uint64_t>(fMemory);
         fMemory = static_cast<int64_t>(sign > 0 ? memory + top : memory - top);
     }
-    AddHistory(sign > 0 ? QStringLiteral("M+") : QStringLiteral("M-"));
+    AddHistory(CalcText(sign > 0 ? ectMemoryAdd : ectMemorySubtract));
     AddMemoryLine();
     Fire(fOnMemoryChange, this);
 }
@@ -903,7 +922,7 @@ void TOrvProgCalcEngine::MemoryRecall()
     ShowValue(fMemory);
     fValue.clear();
     PushOperand(fMemory);
-    AddHistory(QStringLiteral("MR"));
+    AddHistory(CalcText(ectMemoryRecall));
     AddMemoryLine();
 }
 
