@@ -65,6 +65,9 @@ void TOrvProgCalcEngine::MemoryRecall()
     ShowValue(fMemory);
     fValue.clear();
     PushOperand(fMemory);
+    // The recalled value is the operand an operator waited for, so a following "+" or "-"
+    // is an operator, not the sign of a new number.
+    fLastCh = u' ';
     AddHistory(CalcText(ectMemoryRecall));
     AddMemoryLine();
 }

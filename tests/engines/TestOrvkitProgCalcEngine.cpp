@@ -736,6 +736,18 @@ TEST_F(ProgEngine, MemoryOperations)
     EXPECT_EQ(memoryEvents, 5);
 }
 
+TEST_F(ProgEngine, RecalledMemoryIsAnOperand)
+{
+    // After MR a minus subtracts; it does not start a signed number as it would right
+    // after the operator.
+    At(bdDec, eb64Bits);
+    e.SetMemory(10);
+    Press(e, "5 + MR - 3 =");
+    EXPECT_EQ(Display(e), "12");
+    Press(e, "AC 5 * MR + 1 =");
+    EXPECT_EQ(Display(e), "51");
+}
+
 TEST_F(ProgEngine, HistoryLinesAreRegroupedWhenRead)
 {
     int historyEvents = 0;
