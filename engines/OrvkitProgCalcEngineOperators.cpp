@@ -8,6 +8,8 @@
 #include <orvkit/engines/OrvkitCalcEngineTexts.h>
 #include <orvkit/engines/OrvkitProgCalcEngineParts.h>
 
+#include <utility>
+
 namespace orv {
 
 using namespace progcalc;
@@ -28,21 +30,18 @@ bool IsBinaryCode(QChar code)
 
 QString OperatorHistoryText(QChar code)
 {
-    switch (code.unicode()) {
-    case u'+': return CalcText(ectAdd);
-    case u'-': return CalcText(ectSubtract);
-    case u'*': return CalcText(ectMultiply);
-    case u'/': return CalcText(ectDivide);
-    case u'%': return Text(ptMod);
-    case u'&': return Text(ptAnd);
-    case u'|': return Text(ptOr);
-    case u'^': return Text(ptXor);
-    case u'#': return Text(ptNand);
-    case u'?': return Text(ptNor);
-    case u'!': return Text(ptXnor);
-    case u'~': return Text(ptNot);
-    default: return QString(code);
-    }
+    static constexpr std::pair<char16_t, TOrvCalcText> kSigns[] = {
+        {u'+', ectAdd}, {u'-', ectSubtract}, {u'*', ectMultiply}, {u'/', ectDivide}};
+    static constexpr std::pair<char16_t, TProgText> kWords[] = {
+        {u'%', ptMod}, {u'&', ptAnd}, {u'|', ptOr}, {u'^', ptXor},
+        {u'#', ptNand}, {u'?', ptNor}, {u'!', ptXnor}, {u'~', ptNot}};
+    for (const auto& [c, text] : kSigns)
+        if (code == c)
+            return CalcText(text);
+    for (const auto& [c, text] : kWords)
+        if (code == c)
+            return Text(text);
+    return QString(code);
 }
 
 // All word arithmetic runs on unsigned 64-bit values and is cut and sign-extended explicitly,
