@@ -44,4 +44,4 @@ function(orvkit_library target export_name qt_dep)
 endfunction()
 
 orvkit_library(OrvkitCore Core Qt6::Core ${ORVKIT_CORE_FOLDERS})
-orvkit_library(OrvkitWidgets Widgets "Qt6::Widgets;OrvkitCore" ${ORVKIT_WIDGET_FOLDERS})
+orvkit_library(OrvkitWidgets Widgets "Qt6::Widgets;Qt6::PrintSupport;OrvkitCore" ${ORVKIT_WIDGET_FOLDERS})

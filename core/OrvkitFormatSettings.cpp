@@ -111,7 +111,8 @@ TOrvFormatSettings FormatSettingsFromLocale(const QLocale& locale)
 
 TOrvFormatSettings EnglishFormatSettings()
 {
-    TOrvFormatSettings fs = FormatSettingsFromLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    // Spelled out rather than taken from a QLocale, whose names vary between Qt versions.
+    TOrvFormatSettings fs;
     fs.DecimalSeparator = u'.';
     fs.ThousandSeparator = u',';
     fs.DateSeparator = u'/';
@@ -122,6 +123,17 @@ TOrvFormatSettings EnglishFormatSettings()
     fs.LongTimeFormat = QStringLiteral("hh:nn:ss");
     fs.TimeAMString = QStringLiteral("AM");
     fs.TimePMString = QStringLiteral("PM");
+    const char* const months[] = {"January", "February", "March",     "April",   "May",      "June",
+                                  "July",    "August",   "September", "October", "November", "December"};
+    const char* const days[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    for (int m = 0; m < 12; ++m) {
+        fs.LongMonthNames[m] = QString::fromLatin1(months[m]);
+        fs.ShortMonthNames[m] = fs.LongMonthNames[m].left(3);
+    }
+    for (int d = 0; d < 7; ++d) {
+        fs.LongDayNames[d] = QString::fromLatin1(days[d]);
+        fs.ShortDayNames[d] = fs.LongDayNames[d].left(3);
+    }
     fs.CurrencyString = QStringLiteral("$");
     fs.CurrencyFormat = 0;
     fs.NegCurrFormat = 0;

@@ -8,7 +8,8 @@ if(rc)
   message(FATAL_ERROR "install failed: ${rc}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${CONSUMER_SOURCE_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
-  -DCMAKE_PREFIX_PATH=${prefix} RESULT_VARIABLE rc)
+  -DCMAKE_PREFIX_PATH=${prefix} "-DCMAKE_CXX_FLAGS=${CONSUMER_FLAGS}"
+  "-DCMAKE_EXE_LINKER_FLAGS=${CONSUMER_FLAGS}" RESULT_VARIABLE rc)
 if(rc)
   message(FATAL_ERROR "configure failed: ${rc}")
 endif()

@@ -1,0 +1,7 @@
+#include <orvkit/framework/OrvkitCustomColors.h>
+
+namespace orv {
+
+QStringList CustomColors;
+
+} // namespace orv

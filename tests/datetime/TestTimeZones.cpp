@@ -1,0 +1,296 @@
+#include <orvkit/core/OrvkitFormatSettings.h>
+#include <orvkit/core/OrvkitGuards.h>
+#include <orvkit/datetime/OrvkitDateTime.h>
+#include <orvkit/datetime/OrvkitPosixTZ.h>
+#include <orvkit/datetime/OrvkitTimeZones.h>
+
+#include "PrintQString.h"
+#include "ScopedTZ.h"
+#include "TZifFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace orv;
+
+namespace {
+
+SYSTEMTIME Rule(uint16_t year, uint16_t month, uint16_t dayOfWeek, uint16_t day, uint16_t hour, uint16_t minute = 0,
+                uint16_t second = 0)
+{
+    SYSTEMTIME st;
+    st.wYear = year;
+    st.wMonth = month;
+    st.wDayOfWeek = dayOfWeek;
+    st.wDay = day;
+    st.wHour = hour;
+    st.wMinute = minute;
+    st.wSecond = second;
+    return st;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TOrvTimeZoneInfo Zone(const char* key, int32_t bias, const char* standard = "", const char* daylight = "")
+{
+    TOrvTimeZoneInfo zone;
+    zone.KeyName = QString::fromLatin1(key);
+    zone.DisplayName = QStringLiteral("(UTC) ") + zone.KeyName;
+    zone.Bias = bias;
+    zone.StandardName = QString::fromLatin1(standard);
+    zone.DaylightName = QString::fromLatin1(daylight);
+    return zone;
+}
+
+struct RealZone {
+    const char* id;
+    int32_t bias;
+    const char* display;
+    const char* standardName;
+    const char* daylightName;
+    int32_t daylightBias;
+    const char* daylightFrom; // "" for a zone without daylight time
+    const char* standardFrom;
+};
+
+class RealZones : public testing::TestWithParam<RealZone> {};
+
+} // namespace
+
+TEST(TimeZoneText, PutsRulesIntoWords)
+{
+    const struct {
+        SYSTEMTIME rule;
+        const char* text;
+    } cases[] = {
+        {Rule(0, 3, 0, 5, 2), "Last Sunday of March at 02:00:00"},
+        {Rule(0, 3, 0, 2, 2), "2nd Sunday of March at 02:00:00"},
+        {Rule(0, 10, 6, 1, 23, 59, 59), "1st Saturday of October at 23:59:59"},
+        {Rule(0, 11, 4, 3, 1), "3rd Thursday of November at 01:00:00"},
+        {Rule(0, 4, 1, 4, 0, 30), "4th Monday of April at 00:30:00"},
+        {Rule(0, 9, 5, 0, 2, 45), "Last Friday of September at 02:45:00"},
+        {Rule(0, 9, 5, 9, 2), "Last Friday of September at 02:00:00"},
+        {Rule(2007, 4, 0, 1, 3), "1 April at 03:00:00"},
+        {Rule(0, 0, 0, 5, 2), ""},
+        {Rule(2007, 0, 0, 1, 3), ""},
+        {Rule(0, 13, 0, 1, 2), ""},
+        {Rule(0, 3, 7, 1, 2), ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TimeZoneTransitionText(c.rule), QString::fromLatin1(c.text));
+}
+
+TEST(TimeZoneText, FollowsTheLocaleNamesAndTimeSeparator)
+{
+    TOrvFormatSettings french = FormatSettings;
+    french.TimeSeparator = u'.';
+    french.LongMonthNames[2] = QStringLiteral("mars");
+    french.LongDayNames[0] = QStringLiteral("dimanche");
+    const TOrvScopedValue settings(FormatSettings, french);
+    EXPECT_EQ(TimeZoneTransitionText(Rule(0, 3, 0, 5, 2)), QStringLiteral("Last dimanche of mars at 02.00.00"));
+}
+
+TEST_P(RealZones, BiasNamesAndRulesAreTodaysLaw)
+{
+    const RealZone& z = GetParam();
+    TOrvTimeZoneInfo zone;
+    ASSERT_TRUE(ReadTimeZone(QString::fromLatin1(z.id), zone, QStringLiteral("/usr/share/zoneinfo"))) << z.id;
+    EXPECT_EQ(zone.KeyName, QString::fromLatin1(z.id));
+    EXPECT_EQ(zone.DisplayName, QString::fromLatin1(z.display));
+    EXPECT_EQ(zone.Bias, z.bias);
+    EXPECT_EQ(zone.StandardName, QString::fromLatin1(z.standardName));
+    EXPECT_EQ(zone.DaylightName, QString::fromLatin1(z.daylightName));
+    EXPECT_EQ(zone.StandardBias, 0);
+    EXPECT_EQ(zone.DaylightBias, z.daylightBias);
+    EXPECT_EQ(TimeZoneTransitionText(zone.DaylightDate), QString::fromLatin1(z.daylightFrom));
+    EXPECT_EQ(TimeZoneTransitionText(zone.StandardDate), QString::fromLatin1(z.standardFrom));
+    const bool daylight = *z.daylightFrom != '\0';
+    EXPECT_EQ(zone.UseDaylightTime, daylight);
+    if (!daylight) {
+        EXPECT_EQ(zone.StandardDate.wMonth, 0);
+        EXPECT_EQ(zone.DaylightDate.wMonth, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zones, RealZones,
+    testing::Values(
+        RealZone{"Australia/Sydney", -600, "(UTC+10:00) Australia/Sydney", "AEST", "AEDT", -60,
+                 "1st Sunday of October at 02:00:00", "1st Sunday of April at 03:00:00"},
+        RealZone{"America/New_York", 300, "(UTC-05:00) America/New_York", "EST", "EDT", -60,
+                 "2nd Sunday of March at 02:00:00", "1st Sunday of November at 02:00:00"},
+        RealZone{"Europe/London", 0, "(UTC+00:00) Europe/London", "GMT", "BST", -60,
+                 "Last Sunday of March at 01:00:00", "Last Sunday of October at 02:00:00"},
+        RealZone{"Asia/Kolkata", -330, "(UTC+05:30) Asia/Kolkata", "IST", "", 0, "", ""},
+        RealZone{"America/St_Johns", 210, "(UTC-03:30) America/St_Johns", "NST", "NDT", -60,
+                 "2nd Sunday of March at 02:00:00", "1st Sunday of November at 02:00:00"},
+        RealZone{"Pacific/Chatham", -765, "(UTC+12:45) Pacific/Chatham", "+1245", "+1345", -60,
+                 "Last Sunday of September at 02:45:00", "1st Sunday of April at 03:45:00"},
+        RealZone{"Asia/Tokyo", -540, "(UTC+09:00) Asia/Tokyo", "JST", "", 0, "", ""},
+        RealZone{"UTC", 0, "(UTC+00:00) UTC", "UTC", "", 0, "", ""},
+        // Irish law calls summer time standard; the record keeps winter as standard.
+        RealZone{"Europe/Dublin", 0, "(UTC+00:00) Europe/Dublin", "GMT", "IST", -60,
+                 "Last Sunday of March at 01:00:00", "Last Sunday of October at 02:00:00"},
+        RealZone{"Australia/Lord_Howe", -630, "(UTC+10:30) Australia/Lord_Howe", "+1030", "+11", -30,
+                 "1st Sunday of October at 02:00:00", "1st Sunday of April at 02:00:00"},
+        // Hours past 24 or below 0 move the weekday: Friday before the last Sunday, and
+        // Saturday 23:00 before the last Sunday.
+        RealZone{"Asia/Jerusalem", -120, "(UTC+02:00) Asia/Jerusalem", "IST", "IDT", -60,
+                 "4th Friday of March at 02:00:00", "Last Sunday of October at 02:00:00"},
+        RealZone{"America/Nuuk", 120, "(UTC-02:00) America/Nuuk", "-02", "-01", -60,
+                 "Last Saturday of March at 23:00:00", "Last Sunday of October at 00:00:00"}),
+    [](const auto& info) {
+        std::string name = info.param.id;
+        std::replace(name.begin(), name.end(), '/', '_');
+        return name;
+    });
+
+TEST(TimeZoneRules, YearlyDayNumbersBecomeThisYearsDate)
+{
+    const TOrvClockOverride clock(double(MakeDate(2026, 6, 1)));
+    TOrvPosixTZ rule;
+    ASSERT_TRUE(ParsePosixTZ(QStringLiteral("XST3XDT,J60/2,304/1"), rule));
+    const TOrvTimeZoneInfo zone = TimeZoneFromPosixRule(QStringLiteral("Test/Fixed"), rule);
+    EXPECT_EQ(zone.DaylightDate, Rule(2026, 3, 0, 1, 2)); // 1 March 2026, a Sunday
+    EXPECT_EQ(zone.StandardDate, Rule(2026, 11, 0, 1, 1)); // day 304 after 1 January
+    EXPECT_EQ(TimeZoneTransitionText(zone.DaylightDate), QStringLiteral("1 March at 02:00:00"));
+    EXPECT_TRUE(zone.UseDaylightTime);
+}
+
+TEST(TimeZoneDatabase, ReadsAFixtureFolderSortedWithEmptyRecordsForBrokenZones)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Test")));
+    WriteFile(dir.filePath(QStringLiteral("tzdata.zi")),
+              "Z Test/East -9 - JST\nZ Test/Broken 0 - X\nZ Test/West 5 - EST\nZ Test/Missing 0 - X\n"
+              "Z Test/Zero 0 - UTC\nZ Test/Half -5:30 - IST\n");
+    WriteFile(dir.filePath(QStringLiteral("Test/East")), tzfixture::File("JST-9"));
+    WriteFile(dir.filePath(QStringLiteral("Test/West")), tzfixture::File("EST5EDT,M3.2.0,M11.1.0"));
+    WriteFile(dir.filePath(QStringLiteral("Test/Zero")), tzfixture::File("UTC0"));
+    WriteFile(dir.filePath(QStringLiteral("Test/Half")), tzfixture::File("IST-5:30"));
+    WriteFile(dir.filePath(QStringLiteral("Test/Broken")), "TZif2 but not really");
+
+    TOrvTimeZoneArray zones;
+    ReadTimeZones(zones, dir.path());
+    ASSERT_EQ(zones.size(), 6u);
+    QStringList keys;
+    for (const TOrvTimeZoneInfo& zone : zones)
+        keys.append(zone.KeyName);
+    // West first; the two empty records and UTC share bias 0.
+    EXPECT_EQ(keys.first(), QStringLiteral("Test/West"));
+    EXPECT_EQ(keys.mid(4), (QStringList{QStringLiteral("Test/Half"), QStringLiteral("Test/East")}));
+    EXPECT_EQ(keys.count(QString()), 2);
+    EXPECT_EQ(std::count(zones.begin(), zones.end(), TOrvTimeZoneInfo()), 2);
+    const int32_t west = FindTimeZoneByKeyName(zones, QStringLiteral("test/west"));
+    ASSERT_GE(west, 0);
+    EXPECT_EQ(zones[size_t(west)].Bias, 300);
+    EXPECT_TRUE(zones[size_t(west)].UseDaylightTime);
+    EXPECT_EQ(FindTimeZoneByDisplayName(zones, QStringLiteral("(utc+05:30) test/half")),
+              FindTimeZoneByKeyName(zones, QStringLiteral("Test/Half")));
+    EXPECT_EQ(FindTimeZoneByStandardName(zones, QStringLiteral("jst")), 5);
+    EXPECT_EQ(FindTimeZoneByDaylightName(zones, QStringLiteral("EDT")), west);
+
+    QStringList names{QStringLiteral("kept")};
+    TimeZoneKeyNames(names, dir.filePath(QStringLiteral("nowhere")));
+    EXPECT_EQ(names, QStringList{QStringLiteral("kept")});
+    TOrvTimeZoneArray untouched{Zone("A", 1)};
+    ReadTimeZones(untouched, dir.filePath(QStringLiteral("nowhere")));
+    ASSERT_EQ(untouched.size(), 1u);
+    EXPECT_EQ(untouched[0].KeyName, QStringLiteral("A"));
+}
+
+TEST(TimeZoneDatabase, TheSystemDatabaseIsCompleteAndSorted)
+{
+    TOrvTimeZoneArray zones;
+    ReadTimeZones(zones);
+    ASSERT_GT(zones.size(), 300u);
+    for (size_t i = 1; i < zones.size(); ++i)
+        ASSERT_LE(zones[i].Bias, zones[i - 1].Bias) << i;
+    EXPECT_EQ(std::count(zones.begin(), zones.end(), TOrvTimeZoneInfo()), 0);
+    const int32_t sydney = FindTimeZoneByDisplayName(zones, QStringLiteral("(utc+10:00) australia/sydney"));
+    ASSERT_GE(sydney, 0);
+    EXPECT_EQ(zones[size_t(sydney)].KeyName, QStringLiteral("Australia/Sydney"));
+    QStringList displays;
+    TimeZoneDisplayNames(zones, displays);
+    ASSERT_EQ(displays.size(), qsizetype(zones.size()));
+    EXPECT_EQ(displays[sydney], zones[size_t(sydney)].DisplayName);
+}
+
+TEST(TimeZoneSort, LargestBiasFirst)
+{
+    std::mt19937 random(7);
+    for (const size_t n : {0u, 1u, 2u, 3u, 17u, 400u}) {
+        TOrvTimeZoneArray zones;
+        for (size_t i = 0; i < n; ++i)
+            zones.push_back(Zone("Z", int32_t(random() % 25) * 60 - 720));
+        TOrvTimeZoneArray sorted = zones;
+        SortTimeZones(sorted);
+        ASSERT_EQ(sorted.size(), n);
+        for (size_t i = 1; i < n; ++i)
+            ASSERT_LE(sorted[i].Bias, sorted[i - 1].Bias);
+        std::vector<int32_t> before, after;
+        for (size_t i = 0; i < n; ++i) {
+            before.push_back(zones[i].Bias);
+            after.push_back(sorted[i].Bias);
+        }
+        std::sort(before.begin(), before.end(), std::greater<>());
+        EXPECT_EQ(before, after);
+    }
+}
+
+TEST(TimeZoneSearch, EmptyArraysFindNothing)
+{
+    const TOrvTimeZoneArray none;
+    EXPECT_EQ(FindTimeZoneByKeyName(none, QStringLiteral("UTC")), -1);
+    EXPECT_EQ(FindTimeZoneByDisplayName(none, QString()), -1);
+    EXPECT_EQ(FindTimeZoneByStandardName(none, QStringLiteral("EST")), -1);
+    EXPECT_EQ(FindTimeZoneByDaylightName(none, QStringLiteral("EDT")), -1);
+    EXPECT_EQ(LocalTimeZoneIndex(none), -1);
+    QStringList names;
+    TimeZoneDisplayNames(none, names);
+    EXPECT_TRUE(names.isEmpty());
+    const TOrvTimeZoneArray some{Zone("A/B", 0, "AAA", "ADT")};
+    EXPECT_EQ(FindTimeZoneByKeyName(some, QStringLiteral("a/b")), 0);
+    EXPECT_EQ(FindTimeZoneByKeyName(some, QStringLiteral("a/c")), -1);
+}
+
+TEST(TimeZoneLocal, ComesFromTZOrLocaltime)
+{
+    const TOrvTimeZoneArray zones{Zone("Lower/Case", 300, "est"), Zone("Other", 300, "CST"),
+                                  Zone("America/New_York", 300, "EST", "EDT"), Zone("Asia/Tokyo", -540, "JST")};
+    {
+        const ScopedTZ tz("America/New_York");
+        EXPECT_EQ(LocalTimeZone().KeyName, QStringLiteral("America/New_York"));
+        EXPECT_EQ(LocalTimeZoneIndex(zones), 2); // the standard name must match exactly
+    }
+    {
+        const ScopedTZ tz(":/usr/share/zoneinfo/Asia/Tokyo");
+        EXPECT_EQ(LocalTimeZone().KeyName, QStringLiteral("Asia/Tokyo"));
+        EXPECT_EQ(LocalTimeZoneIndex(zones), 3);
+    }
+    {
+        const ScopedTZ tz("EST5EDT,M3.2.0,M11.1.0"); // a rule written out
+        const TOrvTimeZoneInfo local = LocalTimeZone();
+        EXPECT_TRUE(local.KeyName.isEmpty());
+        EXPECT_EQ(local.Bias, 300);
+        EXPECT_EQ(LocalTimeZoneIndex(zones), 2);
+    }
+    {
+        const ScopedTZ tz("JST-10"); // a name that matches, a bias that does not
+        EXPECT_EQ(LocalTimeZoneIndex(zones), -1);
+    }
+    {
+        const ScopedTZ tz("not a zone at all");
+        EXPECT_EQ(LocalTimeZone().StandardName, QStringLiteral("UTC"));
+    }
+}
