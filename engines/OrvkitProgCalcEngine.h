@@ -289,7 +289,9 @@ private:
     int64_t OperandB() const;
     void ReduceTop();
     void ReduceTopUnguarded();
+    bool OperandAwaited() const;
     void CompleteUnlessPending();
+    bool TakeDisplayInBase(TOrvBaseDisplay mode);
     template <typename Compute>
     void UnaryOperation(const QString& history, bool guarded, Compute compute);
     void ShiftOrRotate(const QString& name, int32_t bits, int64_t (*op)(int64_t value, int bits, int count));

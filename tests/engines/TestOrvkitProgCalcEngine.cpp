@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <stdexcept>
@@ -388,6 +389,28 @@ TEST_F(ProgEngine, BaseChangeKeepsTheConvertedNumberAsTheEntry)
     EXPECT_EQ(Display(e), "40810");
 }
 
+TEST_F(ProgEngine, ConvertedEntryHoldsTheWordDigits)
+{
+    // Below 64 bits a decimal result may hold more than the word (-250 at 8 bits); the
+    // entry in the new base is what the display shows, so further digits extend that.
+    struct TCase {
+        TOrvBaseDisplay Base;
+        const char* Shown;
+        const char* Typed;
+    };
+    const TCase cases[] = {{bdHex, "06", "61"}, {bdBin, "00000110", "1101"}, {bdOct, "006", "61"}};
+    for (const TCase& c : cases) {
+        At(bdDec, eb64Bits);
+        e.SetBitSize(eb8Bits);
+        Press(e, "- 5 * 50 =");
+        ASSERT_EQ(Display(e), "-250");
+        e.SetBaseDisplay(c.Base);
+        EXPECT_EQ(Display(e), c.Shown);
+        Press(e, "1");
+        EXPECT_EQ(Display(e), c.Typed) << BaseName(c.Base);
+    }
+}
+
 TEST_F(ProgEngine, BaseChangeWithAPendingOperatorStartsAFreshRightOperand)
 {
     At(bdHex, eb16Bits);
@@ -513,6 +536,42 @@ TEST_F(ProgEngine, SpacingChangeWhileAnOperatorWaitsKeepsTheCalculation)
     EXPECT_EQ(e.GetLastError().toStdString(), "");
 }
 
+TEST(ProgWaitingOperand, BaseSizeAndSpacingChangesKeepTheCalculation)
+{
+    // A binary operator, or a prefix NOT, still waiting for its operand when the view changes.
+    struct TCase {
+        const char* Keys;
+        std::function<void(IOrvProgCalcEngine&)> Change;
+        const char* More;
+        const char* Shown;
+    };
+    const TCase cases[] = {
+        {"5 +", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay2(bdBin); }, "11 =", "0000000000001000"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay(bdBin); }, "0 =", "0000000000000100"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay2(bdOct); }, "0 =", "000004"},
+        {"NOT", [](IOrvProgCalcEngine& e) { e.SetBaseDisplay(bdDec); }, "0 =", "-1"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBitSize(eb32Bits); }, "0 =", "00000004"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetBitSize2(eb8Bits); }, "0 =", "04"},
+        {"5 + NOT", [](IOrvProgCalcEngine& e) { e.SetSpacing(psByte); }, "0 =", "00 04"},
+    };
+    for (const TCase& c : cases) {
+        TOrvProgCalcEngine e;
+        Configure(e, bdHex, eb16Bits);
+        e.SetSizeChange(pscTruncate);
+        Press(e, c.Keys);
+        try {
+            c.Change(e);
+        } catch (const Exception& error) {
+            ADD_FAILURE() << c.Keys << ": " << error.what();
+            continue;
+        }
+        EXPECT_NE(Display(e), "Error!") << c.Keys;
+        Press(e, c.More);
+        EXPECT_EQ(Display(e), c.Shown) << c.Keys;
+        EXPECT_EQ(e.GetLastError().toStdString(), "") << c.Keys;
+    }
+}
+
 TEST_F(ProgEngine, ExtendingATypedRightOperandLeavesTheLeftOperand)
 {
     At(bdHex, eb8Bits);
@@ -520,6 +579,21 @@ TEST_F(ProgEngine, ExtendingATypedRightOperandLeavesTheLeftOperand)
     Press(e, "1 + 80");
     e.SetBitSize(eb16Bits);
     EXPECT_EQ(Display(e), "8001");
+}
+
+TEST_F(ProgEngine, ANumberDroppedByAPrefixOrBracketIsNotExtended)
+{
+    // NOT and "(" drop a typed number; a later sign-extending size change must not bring
+    // it back as the entry.
+    for (const char* keys : {"80 NOT", "80 ("}) {
+        At(bdHex, eb8Bits);
+        e.SetSizeChange(pscExtend);
+        Press(e, keys);
+        e.SetBitSize(eb16Bits);
+        EXPECT_EQ(Display(e), "0000") << keys;
+        Press(e, "1 =");
+        EXPECT_EQ(Display(e), std::string(keys) == "80 NOT" ? "FFFE" : "0001") << keys;
+    }
 }
 
 TEST_F(ProgEngine, ReadingTheDisplayDoesNotChangeWhatIsExtended)
@@ -538,6 +612,31 @@ TEST_F(ProgEngine, ReadingTheDisplayDoesNotChangeWhatIsExtended)
     Press(e, "8 0 BS");
     e.SetBitSize(eb16Bits);
     EXPECT_EQ(Display(e), "0008");
+}
+
+TEST_F(ProgEngine, HandlersReadingTheDisplayDoNotChangeWhatIsExtended)
+{
+    // The window reads the display from its handlers while a size change is under way.
+    const auto read = [](IOrvProgCalcEngine* sender) {
+        (void)sender->GetDisplayValue();
+        (void)sender->GetDisplayValueHex();
+        (void)sender->GetDisplayValueOct();
+        (void)sender->GetDisplayValueBin();
+    };
+    struct TCase {
+        const char* Keys;
+        const char* Shown;
+    };
+    const TCase cases[] = {{"80", "8000"}, {"1 + 80", "8001"}, {"7F + 1 =", "8000"}};
+    for (const TCase& c : cases) {
+        At(bdHex, eb8Bits);
+        e.SetSizeChange(pscExtend);
+        e.SetOnBitSizeChange(read);
+        e.SetOnDisplayChange(read);
+        Press(e, c.Keys);
+        e.SetBitSize(eb16Bits);
+        EXPECT_EQ(Display(e), c.Shown) << c.Keys;
+    }
 }
 
 TEST_F(ProgEngine, QuietSizeChangeOnlyRereadsTheValue)
@@ -637,6 +736,18 @@ TEST_F(ProgEngine, MemoryOperations)
     EXPECT_EQ(memoryEvents, 5);
 }
 
+TEST_F(ProgEngine, RecalledMemoryIsAnOperand)
+{
+    // After MR a minus subtracts; it does not start a signed number as it would right
+    // after the operator.
+    At(bdDec, eb64Bits);
+    e.SetMemory(10);
+    Press(e, "5 + MR - 3 =");
+    EXPECT_EQ(Display(e), "12");
+    Press(e, "AC 5 * MR + 1 =");
+    EXPECT_EQ(Display(e), "51");
+}
+
 TEST_F(ProgEngine, HistoryLinesAreRegroupedWhenRead)
 {
     int historyEvents = 0;
@@ -657,6 +768,26 @@ TEST_F(ProgEngine, HistoryLinesAreRegroupedWhenRead)
     e.ClearHistory();
     EXPECT_THROW(e.GetLastHistoryEntry(), std::out_of_range);
     EXPECT_EQ(e.GetNextHistoryEntry().toStdString(), "");
+}
+
+TEST_F(ProgEngine, LastHistoryLineIsRegroupedOnlyWhenItIsAValue)
+{
+    // Words that merely start like a hexadecimal number stay as written.
+    struct TCase {
+        const char* Keys;
+        const char* Last;
+    };
+    const TCase cases[] = {
+        {"5 AND", "AND"},
+        {"1 / 0 =", "Error!"},
+        {"5 + 3 =", "00 00 00 00 00 00 00 08"},
+        {"E =", "00 00 00 00 00 00 00 0E"},
+    };
+    e.SetSpacing(psByte);
+    for (const TCase& c : cases) {
+        Press(e, std::string("AC ") + c.Keys);
+        EXPECT_EQ(e.GetLastHistoryEntry().toStdString(), c.Last) << c.Keys;
+    }
 }
 
 TEST_F(ProgEngine, HistoryPositionOutsideTheTapeReadsNothingOutsideIt)
