@@ -45,6 +45,47 @@ TOrvCalcText OperatorHistoryText(char16_t op)
     }
 }
 
+/// Whether the entry is an optional minus and plain digits, not all zero, short enough
+/// to be finite: such an entry reads as a nonzero number without parsing it.
+bool IsNonZeroDigitRun(const QString& entry)
+{
+    constexpr qsizetype kMaxDigits = 4000; // the extended range ends near 10^4932
+    const qsizetype start = entry.startsWith(u'-') ? 1 : 0;
+    if (entry.size() - start > kMaxDigits)
+        return false;
+    bool nonZero = false;
+    for (qsizetype i = start; i < entry.size(); ++i) {
+        const char16_t c = entry[i].unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        nonZero = nonZero || c != u'0';
+    }
+    return nonZero;
+}
+
+/// Whether grouping would leave the text as it is: a sign, at most three integer digits
+/// and a fraction, the shape of nearly every intermediate display.
+bool GroupsToItself(const QString& text)
+{
+    const QChar decimal = FormatSettings.DecimalSeparator;
+    const QChar thousands = FormatSettings.ThousandSeparator;
+    if (decimal.unicode() <= 32 || decimal == thousands || thousands == u'-' || thousands.isDigit())
+        return false;
+    int integerDigits = 0;
+    bool inFraction = false;
+    for (const QChar c : text) {
+        if (c == decimal) {
+            inFraction = true;
+        } else if (c >= u'0' && c <= u'9') {
+            if (!inFraction && ++integerDigits > 3)
+                return false;
+        } else if (c != u'-') {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QString TOrvCalcEngine::ErrorMessage(const std::exception& error)
@@ -71,6 +112,14 @@ TOrvCalcEngine::TOrvCalcEngine() : fDisplayValue(QStringLiteral("0")) {}
 
 // --- internal routines -------------------------------------------------------------
 
+const QString& TOrvCalcEngine::Text(TOrvCalcText text) const
+{
+    QString& cached = fTexts[text];
+    if (cached.isNull())
+        cached = CalcText(text);
+    return cached;
+}
+
 void TOrvCalcEngine::Fire(const TOrvCalcNotifyEvent& event)
 {
     if (event)
@@ -86,9 +135,10 @@ void TOrvCalcEngine::ClearToggles()
     Fire(OnClearToggles);
 }
 
-void TOrvCalcEngine::SetDisplay(const QString& text)
+void TOrvCalcEngine::SetDisplay(const QString& text, bool isError)
 {
-    if (!fThouSep) {
+    fDisplayIsError = isError;
+    if (!fThouSep || GroupsToItself(text)) {
         fDisplayValue = text;
     } else {
         // Only the mantissa is grouped: exponent digits are no amount.
@@ -157,11 +207,11 @@ void TOrvCalcEngine::ReportError(const std::exception& error, const QString& pre
 {
     const QString message = ErrorMessage(error);
     AllClear();
-    SetDisplay(CalcText(ectError));
+    SetDisplay(Text(ectError), true);
     fLastError = message;
     if (!preLine.isEmpty())
         AddHistory(preLine, false);
-    AddHistory(CalcText(ectErrorLine), false);
+    AddHistory(Text(ectErrorLine), false);
     Fire(OnError);
 }
 
@@ -210,7 +260,8 @@ void TOrvCalcEngine::InputDigit(TOrvZeroToNine digit)
     AppendToEntry(static_cast<char16_t>(u'0' + digit));
     // No leading zeros: the entry keeps a single 0 (the display is left as typed). A
     // zero mantissa with exponent digits is no leading zero: 0E52 must not become 2.
-    if (!fValue.contains(DecimalSeparator()) && !fValue.contains(u'E') && GetDisplayValue() == 0)
+    if (!IsNonZeroDigitRun(fValue) && !fValue.contains(DecimalSeparator()) && !fValue.contains(u'E')
+        && GetDisplayValue() == 0)
         fValue = fValue.startsWith(u'-') ? QStringLiteral("-0") : QStringLiteral("0");
 }
 
@@ -281,7 +332,7 @@ void TOrvCalcEngine::DoChangeSign()
             const Extended x = fOperands.IsEmpty() ? 0 : -fOperands.Top();
             SetDisplay(FormatValue(x));
             fOperands.Push(x);
-            AddHistory(CalcText(ectChangeSign), false);
+            AddHistory(Text(ectChangeSign), false);
         }
     } catch (const std::exception& error) {
         ReportError(error);
@@ -350,7 +401,7 @@ void TOrvCalcEngine::DoOperator(char16_t op)
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(CalcText(OperatorHistoryText(op)), true);
+    AddHistory(Text(OperatorHistoryText(op)), true);
     ClearToggles();
     fLastCh = op;
 }
@@ -429,7 +480,7 @@ void TOrvCalcEngine::DoPercent()
                 AddHistory(fValue + u'%', false);
             } else {
                 AddHistory(fValue, false);
-                AddHistory(CalcText(ectPercent), false);
+                AddHistory(Text(ectPercent), false);
             }
             if (!fOperands.IsEmpty())
                 r = Computed([&] { return fOperands.Top() * p * 0.01L; });
@@ -437,7 +488,7 @@ void TOrvCalcEngine::DoPercent()
             const int32_t n = fOperands.TopIndex();
             if (n >= 1)
                 r = Computed([&] { return fOperands.At(n) * fOperands.At(n - 1) * 0.01L; });
-            AddHistory(CalcText(ectPercent), false);
+            AddHistory(Text(ectPercent), false);
         }
         ShowResult(r);
     } catch (const std::exception& error) {
@@ -458,13 +509,13 @@ void TOrvCalcEngine::InputLeftBracket()
         fOperands.Push(-1);
         AddHistoryValue(-1);
         fOperators.Push(u'*');
-        AddHistory(CalcText(ectMultiply), true);
+        AddHistory(Text(ectMultiply), true);
         ClearToggles();
     }
     fValue.clear();
     fOperators.Push(u'(');
     ShowTopOperand();
-    AddHistory(CalcText(ectLeftBracket), true);
+    AddHistory(Text(ectLeftBracket), true);
     fLastCh = u'(';
 }
 
@@ -482,7 +533,7 @@ void TOrvCalcEngine::InputRightBracket()
     if (!fOperators.IsEmpty())
         fOperators.Pop();
     ShowTopOperand();
-    AddHistory(CalcText(ectRightBracket), false);
+    AddHistory(Text(ectRightBracket), false);
     fLastCh = u')';
 }
 
@@ -498,7 +549,7 @@ void TOrvCalcEngine::DoResult()
         }
         if (!fOperands.IsEmpty())
             SetDisplay(FormatValue(fOperands.Top()));
-        else if (!fDisplayValue.contains(CalcText(ectError)))
+        else if (!fDisplayIsError)
             SetDisplay(QStringLiteral("0"));
         ClearToggles();
     } catch (const std::exception& error) {
@@ -510,8 +561,8 @@ void TOrvCalcEngine::DoEquals()
 {
     DoResult();
     // After an error the tape ends with the error line, not with "=" and "Error!".
-    if (!fDisplayValue.contains(CalcText(ectError))) {
-        AddHistory(CalcText(ectEquals), true);
+    if (!fDisplayIsError) {
+        AddHistory(Text(ectEquals), true);
         AddHistory(fDisplayValue, false);
     }
     fLastCh = u'=';

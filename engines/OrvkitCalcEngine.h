@@ -3,6 +3,7 @@
 #include <orvkit/core/OrvkitFpu.h>
 #include <orvkit/core/OrvkitGlobals.h>
 #include <orvkit/engines/OrvkitCalcStack.h>
+#include <orvkit/engines/OrvkitCalcEngineTexts.h>
 
 #include <QString>
 #include <QStringList>
@@ -337,9 +338,13 @@ private:
         fpu.Check();
         return Finite(r);
     }
+    /// The text, translated on its first use by this engine: an engine lives for one
+    /// calculation, and a text it writes many times is looked up once.
+    const QString& Text(TOrvCalcText text) const;
     void Fire(const TOrvCalcNotifyEvent& event);
     void ClearToggles();
-    void SetDisplay(const QString& text);
+    /// `isError`: the text is the error display, which ends the calculation's tape.
+    void SetDisplay(const QString& text, bool isError = false);
     QString FormatValue(Extended x) const;
     /// Shows the top operand, or "0" on an empty stack.
     void ShowTopOperand();
@@ -380,6 +385,7 @@ private:
 
     QString fValue;
     QString fDisplayValue;
+    bool fDisplayIsError = false;
     QString fLastError;
     char16_t fLastCh = u' ';
     TOrvAngleMode fAngleMode = amRadians;
@@ -408,6 +414,7 @@ private:
     bool fOperatorSameLine = false;
     uint64_t fRandomState = 0;
     std::function<uint64_t()> fRandomSeedSource;
+    mutable std::array<QString, kCalcTextCount> fTexts;
 };
 
 } // namespace orv

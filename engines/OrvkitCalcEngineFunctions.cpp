@@ -241,9 +241,9 @@ void TOrvCalcEngine::DoSqRoot()
         Extended x = 0;
         TakeArgument(x);
         ShowResult(ComputeFunction(u'Q', x));
-        AddHistory(CalcText(ectSqrt), false);
+        AddHistory(Text(ectSqrt), false);
     } catch (const std::exception& error) {
-        ReportError(error, CalcText(ectSqrt));
+        ReportError(error, Text(ectSqrt));
     }
     fLastCh = u' ';
 }
@@ -270,7 +270,7 @@ void TOrvCalcEngine::DoSquare()
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(CalcText(ectSquare), false);
+    AddHistory(Text(ectSquare), false);
     fLastCh = u' ';
 }
 
@@ -285,7 +285,7 @@ void TOrvCalcEngine::DoInvert()
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(CalcText(ectInvert), false);
+    AddHistory(Text(ectInvert), false);
     fLastCh = u' ';
 }
 
@@ -299,7 +299,7 @@ void TOrvCalcEngine::DoRound(int32_t places)
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(decimals == 0 ? CalcText(ectRound) : CalcText(ectRound) + u' ' + QString::number(decimals), false);
+    AddHistory(decimals == 0 ? Text(ectRound) : Text(ectRound) + u' ' + QString::number(decimals), false);
     fLastCh = u' ';
 }
 
@@ -345,14 +345,14 @@ QString TOrvCalcEngine::GetAngleModeStr() const
 void TOrvCalcEngine::AddMemoryLine()
 {
     if (fMemoryHistory)
-        AddHistory(u'[' + CalcText(ectMemoryLabel) + FormatValue(fMemory) + QStringLiteral(" ]"), false);
+        AddHistory(u'[' + Text(ectMemoryLabel) + FormatValue(fMemory) + QStringLiteral(" ]"), false);
 }
 
 void TOrvCalcEngine::MemoryClear()
 {
     fMemory = 0;
     ClearToggles();
-    AddHistory(CalcText(ectMemoryClear), false);
+    AddHistory(Text(ectMemoryClear), false);
     AddMemoryLine();
     Fire(OnMemoryChange);
 }
@@ -376,12 +376,12 @@ void TOrvCalcEngine::ApplyMemory(Extended sign, const QString& historyText)
 
 void TOrvCalcEngine::MemoryAdd()
 {
-    ApplyMemory(1, CalcText(ectMemoryAdd));
+    ApplyMemory(1, Text(ectMemoryAdd));
 }
 
 void TOrvCalcEngine::MemorySubtract()
 {
-    ApplyMemory(-1, CalcText(ectMemorySubtract));
+    ApplyMemory(-1, Text(ectMemorySubtract));
 }
 
 void TOrvCalcEngine::MemoryRecall()
@@ -390,7 +390,7 @@ void TOrvCalcEngine::MemoryRecall()
     fValue.clear();
     fOperands.Push(fMemory);
     ClearToggles();
-    AddHistory(CalcText(ectMemoryRecall), false);
+    AddHistory(Text(ectMemoryRecall), false);
     AddMemoryLine();
     fLastCh = u' ';
 }
@@ -453,7 +453,7 @@ QString TOrvCalcEngine::GetLastHistoryEntry() const
 
 void TOrvCalcEngine::PaperLine()
 {
-    AddHistory(CalcText(ectPaperLine), false);
+    AddHistory(Text(ectPaperLine), false);
 }
 
 } // namespace orv

@@ -67,7 +67,7 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("OrvkitCalcEngine", "rad"),
     QT_TRANSLATE_NOOP("OrvkitCalcEngine", "gra"),
 };
-static_assert(std::size(kTexts) == ectGradians + 1);
+static_assert(std::size(kTexts) == kCalcTextCount);
 
 } // namespace
 

@@ -25,6 +25,8 @@ enum TOrvCalcText {
     ectDegrees, ectRadians, ectGradians,
 };
 
+inline constexpr int kCalcTextCount = ectGradians + 1;
+
 /// The text, through the translation system.
 QString CalcText(TOrvCalcText text);
 
