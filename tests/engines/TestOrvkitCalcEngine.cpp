@@ -80,6 +80,11 @@ INSTANTIATE_TEST_SUITE_P(Entry, CalcEngineKeysTest, ::testing::Values(
     KeyCase{"1.2.3", "1.23"},                 // a second separator is ignored
     KeyCase{"1234567.891", "1,234,567.891"},  // the entry being typed is grouped
     KeyCase{"12,34", "1,234"},                // typed separators are regrouped
+    KeyCase{"999", "999"},                    // three integer digits need no group
+    KeyCase{"1000", "1,000"},
+    KeyCase{"-100.2500", "-100.2500"},
+    KeyCase{"-1000.25", "-1,000.25"},
+    KeyCase{"10", "10"},                      // a 0 after other digits stays
     KeyCase{"123<", "12"},
     KeyCase{"1<", ""},                        // an emptied entry shows empty text
     KeyCase{"-0", "-0"},
