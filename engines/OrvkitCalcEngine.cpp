@@ -64,7 +64,8 @@ bool IsNonZeroDigitRun(const QString& entry)
 }
 
 /// Whether grouping would leave the text as it is: a sign, at most three integer digits
-/// and a fraction, the shape of nearly every intermediate display.
+/// and a fraction, the shape of nearly every intermediate display. Only the integer part
+/// is walked, so that typing a long fraction stays cheap.
 bool GroupsToItself(const QString& text)
 {
     const QChar decimal = FormatSettings.DecimalSeparator;
@@ -72,18 +73,18 @@ bool GroupsToItself(const QString& text)
     if (decimal.unicode() <= 32 || decimal == thousands || thousands == u'-' || thousands.isDigit())
         return false;
     int integerDigits = 0;
-    bool inFraction = false;
-    for (const QChar c : text) {
-        if (c == decimal) {
-            inFraction = true;
-        } else if (c >= u'0' && c <= u'9') {
-            if (!inFraction && ++integerDigits > 3)
+    qsizetype i = 0;
+    for (; i < text.size() && text[i] != decimal; ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') {
+            if (++integerDigits > 3)
                 return false;
         } else if (c != u'-') {
             return false;
         }
     }
-    return true;
+    // Grouping also drops separators and trailing control characters from the fraction.
+    return i == text.size() || (!QStringView(text).sliced(i + 1).contains(thousands) && text.back().unicode() > 32);
 }
 
 } // namespace
