@@ -18,9 +18,13 @@ namespace {
 // The codes of binary operators; a "+" or "-" right after one is a sign.
 constexpr char16_t kBinaryCodes[] = u"+-*/^@#&\\|%";
 
+// A plain walk: the sets are a few characters, and this runs several times per key.
 bool IsOneOf(char16_t c, const char16_t* set)
 {
-    return QStringView(set).contains(QChar(c));
+    for (; *set != 0; ++set)
+        if (*set == c)
+            return true;
+    return false;
 }
 
 QChar DecimalSeparator()
