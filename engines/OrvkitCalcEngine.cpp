@@ -168,9 +168,14 @@ QString TOrvCalcEngine::FormatValue(Extended x) const
     return LeftChars(text, fMaxCharLen);
 }
 
-void TOrvCalcEngine::ShowTopOperand()
+void TOrvCalcEngine::ShowTopOperand(const QString& pushedText)
 {
-    SetDisplay(fOperands.IsEmpty() ? QStringLiteral("0") : FormatValue(fOperands.Top()));
+    // With no history handler run since the text was made, nothing can have changed how
+    // the value formats.
+    if (!pushedText.isNull() && !OnHistoryChange)
+        SetDisplay(pushedText);
+    else
+        SetDisplay(fOperands.IsEmpty() ? QStringLiteral("0") : FormatValue(fOperands.Top()));
 }
 
 Extended TOrvCalcEngine::EntryValue() const
@@ -178,14 +183,16 @@ Extended TOrvCalcEngine::EntryValue() const
     return Finite(TextToExtended(fValue));
 }
 
-void TOrvCalcEngine::PushEntry()
+QString TOrvCalcEngine::PushEntry()
 {
     if (fValue.isEmpty())
-        return;
+        return QString();
     const Extended x = EntryValue();
     fOperands.Push(x);
-    AddHistoryValue(x);
+    QString text = FormatValue(x);
+    AddHistory(text, false);
     fValue.clear();
+    return text;
 }
 
 void TOrvCalcEngine::AddHistory(const QString& text, bool isOperator)
@@ -398,11 +405,13 @@ void TOrvCalcEngine::DoOperator(char16_t op)
         return;
     }
     try {
-        PushEntry();
-        while (!fOperators.IsEmpty() && !BindsTighter(op, fOperators.Top()))
+        QString pushed = PushEntry();
+        while (!fOperators.IsEmpty() && !BindsTighter(op, fOperators.Top())) {
             ReduceTop();
+            pushed.clear(); // no longer the top operand
+        }
         fOperators.Push(op);
-        ShowTopOperand();
+        ShowTopOperand(pushed);
     } catch (const std::exception& error) {
         ReportError(error);
     }
@@ -526,18 +535,21 @@ void TOrvCalcEngine::InputLeftBracket()
 
 void TOrvCalcEngine::InputRightBracket()
 {
+    QString pushed;
     try {
-        PushEntry();
+        pushed = PushEntry();
     } catch (const std::exception& error) {
         ReportError(error);
         fLastCh = u' ';
         return;
     }
-    while (!fOperators.IsEmpty() && fOperators.Top() != u'(')
+    while (!fOperators.IsEmpty() && fOperators.Top() != u'(') {
         ReduceTop();
+        pushed.clear(); // no longer the top operand
+    }
     if (!fOperators.IsEmpty())
         fOperators.Pop();
-    ShowTopOperand();
+    ShowTopOperand(pushed);
     AddHistory(Text(ectRightBracket), false);
     fLastCh = u')';
 }

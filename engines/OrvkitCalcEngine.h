@@ -346,11 +346,14 @@ private:
     /// `isError`: the text is the error display, which ends the calculation's tape.
     void SetDisplay(const QString& text, bool isError = false);
     QString FormatValue(Extended x) const;
-    /// Shows the top operand, or "0" on an empty stack.
-    void ShowTopOperand();
+    /// Shows the top operand, or "0" on an empty stack. `pushedText` is the text PushEntry
+    /// gave when the value it pushed is still the top operand, or a null text.
+    void ShowTopOperand(const QString& pushedText = QString());
     /// The entry's value; raises when it reads as an infinity.
     Extended EntryValue() const;
-    void PushEntry();
+    /// Pushes the entry, if any, and writes it to the history; returns the text written,
+    /// or a null text when there was no entry.
+    QString PushEntry();
     void AppendToEntry(char16_t ch);
     void InputConstant(Extended x);
     /// Whether a "+" or "-" now is the sign of the number about to be typed.

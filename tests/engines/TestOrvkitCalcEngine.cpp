@@ -411,6 +411,16 @@ TEST_F(CalcEngineTest, HistoryEventFiresForAppendedLinesOnly)
     EXPECT_EQ(engine.GetHistoryLength(), 3);
 }
 
+TEST_F(CalcEngineTest, SettingsChangedByAHistoryHandlerShapeTheNextDisplay)
+{
+    engine.OnHistoryChange = [&](IOrvCalcEngine& sender) { sender.SetDecimalPlaces(2); };
+    Keys("5+");
+    EXPECT_EQ(Display(), u"5.00");
+    EXPECT_EQ(engine.GetHistoryEntry(0), u"5.0000"); // written before the handler ran
+    Keys("(7)");
+    EXPECT_EQ(Display(), u"7.00");
+}
+
 TEST_F(CalcEngineTest, DisplayEventFiresForEveryDisplayChange)
 {
     QStringList shown;
