@@ -201,6 +201,9 @@ void TOrvCalcEngine::AddHistory(const QString& text, bool isOperator)
         fHistoryHold = text;
         return;
     }
+    // One allocation for the tape of a typical calculation rather than one per growth.
+    if (fHistoryStack.isEmpty())
+        fHistoryStack.reserve(16);
     if (fHistoryHold.isEmpty()) {
         fHistoryStack.append(text);
     } else {
