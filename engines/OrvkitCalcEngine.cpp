@@ -119,7 +119,9 @@ TOrvCalcEngine::TOrvCalcEngine() : fDisplayValue(QStringLiteral("0")) {}
 
 const QString& TOrvCalcEngine::Text(TOrvCalcText text) const
 {
-    QString& cached = fTexts[text];
+    if (!fTexts)
+        fTexts = std::make_unique<std::array<QString, kCalcTextCount>>();
+    QString& cached = (*fTexts)[text];
     if (cached.isNull())
         cached = CalcText(text);
     return cached;

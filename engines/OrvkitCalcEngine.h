@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <memory>
 
 namespace orv {
 
@@ -417,7 +418,8 @@ private:
     bool fOperatorSameLine = false;
     uint64_t fRandomState = 0;
     std::function<uint64_t()> fRandomSeedSource;
-    mutable std::array<QString, kCalcTextCount> fTexts;
+    // Made on the first text used, so that building an engine stays free of the heap.
+    mutable std::unique_ptr<std::array<QString, kCalcTextCount>> fTexts;
 };
 
 } // namespace orv
