@@ -11,14 +11,18 @@ namespace {
 constexpr int kTrapped = FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW;
 }
 
+// Clearing rewrites the whole floating-point environment and costs many times a test,
+// so flags are cleared only when some are set.
 TOrvFpuCheck::TOrvFpuCheck() : fSaved(std::fetestexcept(kTrapped))
 {
-    std::feclearexcept(kTrapped);
+    if (fSaved != 0)
+        std::feclearexcept(kTrapped);
 }
 
 TOrvFpuCheck::~TOrvFpuCheck()
 {
-    std::feclearexcept(kTrapped);
+    if (std::fetestexcept(kTrapped) != 0)
+        std::feclearexcept(kTrapped);
     if (fSaved != 0)
         std::feraiseexcept(fSaved);
 }

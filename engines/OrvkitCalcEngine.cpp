@@ -49,22 +49,17 @@ TOrvCalcText OperatorHistoryText(char16_t op)
     }
 }
 
-/// Whether the entry is an optional minus and plain digits, not all zero, short enough
-/// to be finite: such an entry reads as a nonzero number without parsing it.
-bool IsNonZeroDigitRun(const QString& entry)
+/// Whether the entry's digits are all zero, with no decimal separator or exponent: such
+/// an entry keeps a single 0. Only the digits up to the first nonzero one are walked, so
+/// that typing a long number costs the same for every digit.
+bool IsZeroEntry(const QString& entry)
 {
-    constexpr qsizetype kMaxDigits = 4000; // the extended range ends near 10^4932
-    const qsizetype start = entry.startsWith(u'-') ? 1 : 0;
-    if (entry.size() - start > kMaxDigits)
-        return false;
-    bool nonZero = false;
-    for (qsizetype i = start; i < entry.size(); ++i) {
-        const char16_t c = entry[i].unicode();
-        if (c < u'0' || c > u'9')
+    const QChar decimal = FormatSettings.DecimalSeparator;
+    for (const QChar c : entry) {
+        if (c == decimal || c == u'E' || (c >= u'1' && c <= u'9'))
             return false;
-        nonZero = nonZero || c != u'0';
     }
-    return nonZero;
+    return true;
 }
 
 /// Whether grouping would leave the text as it is: a sign, at most three integer digits
@@ -145,15 +140,49 @@ void TOrvCalcEngine::ClearToggles()
 void TOrvCalcEngine::SetDisplay(const QString& text, bool isError)
 {
     fDisplayIsError = isError;
-    if (!fThouSep || GroupsToItself(text)) {
-        fDisplayValue = text;
-    } else {
-        // Only the mantissa is grouped: exponent digits are no amount.
-        const qsizetype e = text.indexOf(u'E');
-        fDisplayValue = e < 0 ? InsertThousandSeps(text, fLakhFormatting)
-                              : InsertThousandSeps(text.left(e), fLakhFormatting) + text.mid(e);
-    }
+    fDisplayValue = text;
+    fDisplayForm = dfUngrouped;
     Fire(OnDisplayChange);
+}
+
+void TOrvCalcEngine::SetDisplayValue(Extended x)
+{
+    fDisplayIsError = false;
+    fDisplayNumber = x;
+    fDisplayForm = dfValue;
+    Fire(OnDisplayChange);
+}
+
+QString TOrvCalcEngine::ForDisplay(const QString& text) const
+{
+    if (!fThouSep || GroupsToItself(text))
+        return text;
+    // Only the mantissa is grouped: exponent digits are no amount.
+    const qsizetype e = text.indexOf(u'E');
+    return e < 0 ? InsertThousandSeps(text, fLakhFormatting)
+                 : InsertThousandSeps(text.left(e), fLakhFormatting) + text.mid(e);
+}
+
+const QString& TOrvCalcEngine::DisplayText() const
+{
+    if (fDisplayForm != dfWritten) {
+        fDisplayValue = ForDisplay(fDisplayForm == dfValue ? FormatValue(fDisplayNumber) : fDisplayValue);
+        fDisplayForm = dfWritten;
+    }
+    return fDisplayValue;
+}
+
+const QString& TOrvCalcEngine::HistoryText(size_t index) const
+{
+    return fHistoryStack.at(index).Written(
+        [this](Extended x, bool displayed) { return displayed ? ForDisplay(FormatValue(x)) : FormatValue(x); });
+}
+
+void TOrvCalcEngine::WriteOut() const
+{
+    DisplayText();
+    for (; fUnwrittenFrom < fHistoryStack.size(); ++fUnwrittenFrom)
+        HistoryText(fUnwrittenFrom);
 }
 
 QString TOrvCalcEngine::FormatValue(Extended x) const
@@ -170,54 +199,79 @@ QString TOrvCalcEngine::FormatValue(Extended x) const
     return LeftChars(text, fMaxCharLen);
 }
 
-void TOrvCalcEngine::ShowTopOperand(const QString& pushedText)
+void TOrvCalcEngine::ShowTopOperand()
 {
-    // With no history handler run since the text was made, nothing can have changed how
-    // the value formats.
-    if (!pushedText.isNull() && !OnHistoryChange)
-        SetDisplay(pushedText);
+    if (fOperands.IsEmpty())
+        SetDisplay(QStringLiteral("0"));
     else
-        SetDisplay(fOperands.IsEmpty() ? QStringLiteral("0") : FormatValue(fOperands.Top()));
+        SetDisplayValue(fOperands.Top());
 }
 
 Extended TOrvCalcEngine::EntryValue() const
 {
-    return Finite(TextToExtended(fValue));
+    Extended x = 0;
+    bool ok = false;
+    try {
+        ParseFloatText(fValue, x, ok);
+    } catch (const EConvertError&) {
+        // The keys let only a number's characters into the entry, so digits that do not
+        // read are past the extended range: an overflow, not the conversion's default 0.
+        if (GlobalRaiseFloatErrors)
+            throw;
+        return Finite(HUGE_VALL);
+    }
+    if (!ok)
+        x = TextToExtended(fValue); // no digits at all: 0, or the error the switch asks for
+    return Finite(x);
 }
 
-QString TOrvCalcEngine::PushEntry()
+void TOrvCalcEngine::PushEntry()
 {
     if (fValue.isEmpty())
-        return QString();
+        return;
     const Extended x = EntryValue();
     fOperands.Push(x);
-    QString text = FormatValue(x);
-    AddHistory(text, false);
+    AddHistoryValue(x);
     fValue.clear();
-    return text;
+}
+
+void TOrvCalcEngine::AddLine(TOrvCalcTapeLine line)
+{
+    // One allocation for the tape of a typical calculation rather than one per growth.
+    if (fHistoryStack.empty())
+        fHistoryStack.reserve(16);
+    fHistoryStack.push_back(std::move(line));
+    fHistoryHold.clear();
+    Fire(OnHistoryChange);
 }
 
 void TOrvCalcEngine::AddHistory(const QString& text, bool isOperator)
 {
-    if (isOperator && fOperatorSameLine) {
+    if (isOperator && fOperatorSameLine)
         fHistoryHold = text;
-        return;
-    }
-    // One allocation for the tape of a typical calculation rather than one per growth.
-    if (fHistoryStack.isEmpty())
-        fHistoryStack.reserve(16);
-    if (fHistoryHold.isEmpty()) {
-        fHistoryStack.append(text);
-    } else {
-        fHistoryStack.append(fHistoryHold + u' ' + text);
-        fHistoryHold.clear();
-    }
-    Fire(OnHistoryChange);
+    else
+        AddLine(TOrvCalcTapeLine::Text(fHistoryHold.isEmpty() ? text : fHistoryHold + u' ' + text));
 }
 
-void TOrvCalcEngine::AddHistoryValue(Extended x)
+void TOrvCalcEngine::AddHistory(TOrvCalcText word, bool isOperator)
 {
-    AddHistory(FormatValue(x), false);
+    if (fHistoryHold.isEmpty() && !(isOperator && fOperatorSameLine))
+        AddLine(TOrvCalcTapeLine::Word(word));
+    else
+        AddHistory(Text(word), isOperator);
+}
+
+void TOrvCalcEngine::AddHistoryValue(Extended x, bool displayed)
+{
+    AddLine(TOrvCalcTapeLine::Value(fHistoryHold.isEmpty() ? QString() : fHistoryHold + u' ', x, displayed));
+}
+
+void TOrvCalcEngine::AddHistoryDisplay()
+{
+    if (fDisplayForm == dfValue)
+        AddHistoryValue(fDisplayNumber, true);
+    else
+        AddHistory(DisplayText(), false);
 }
 
 void TOrvCalcEngine::ReportError(const std::exception& error, const QString& preLine)
@@ -228,7 +282,7 @@ void TOrvCalcEngine::ReportError(const std::exception& error, const QString& pre
     fLastError = message;
     if (!preLine.isEmpty())
         AddHistory(preLine, false);
-    AddHistory(Text(ectErrorLine), false);
+    AddHistory(ectErrorLine, false);
     Fire(OnError);
 }
 
@@ -256,6 +310,9 @@ void TOrvCalcEngine::AppendToEntry(char16_t ch)
         fValue.clear();
         fLastCh = u' ';
     }
+    // The display shares the entry's text and is set anew below; letting go of it first
+    // spares a copy of the whole entry on every key.
+    fDisplayValue.clear();
     if ((ch == u'+' || ch == u'-') && fLastCh != u'E')
         fValue.prepend(QChar(ch));
     else
@@ -277,8 +334,7 @@ void TOrvCalcEngine::InputDigit(TOrvZeroToNine digit)
     AppendToEntry(static_cast<char16_t>(u'0' + digit));
     // No leading zeros: the entry keeps a single 0 (the display is left as typed). A
     // zero mantissa with exponent digits is no leading zero: 0E52 must not become 2.
-    if (!IsNonZeroDigitRun(fValue) && !fValue.contains(DecimalSeparator()) && !fValue.contains(u'E')
-        && GetDisplayValue() == 0)
+    if (IsZeroEntry(fValue))
         fValue = fValue.startsWith(u'-') ? QStringLiteral("-0") : QStringLiteral("0");
 }
 
@@ -347,9 +403,9 @@ void TOrvCalcEngine::DoChangeSign()
             SetDisplay(fValue);
         } else {
             const Extended x = fOperands.IsEmpty() ? 0 : -fOperands.Top();
-            SetDisplay(FormatValue(x));
+            SetDisplayValue(x);
             fOperands.Push(x);
-            AddHistory(Text(ectChangeSign), false);
+            AddHistory(ectChangeSign, false);
         }
     } catch (const std::exception& error) {
         ReportError(error);
@@ -361,7 +417,7 @@ void TOrvCalcEngine::InputString(const QString& text)
 {
     try {
         const Extended x = Finite(TextToExtended(text));
-        SetDisplay(FormatValue(x));
+        SetDisplayValue(x);
         fValue.clear();
         fOperands.Push(x);
         fLastCh = u' ';
@@ -375,11 +431,11 @@ void TOrvCalcEngine::InputValue(Extended value)
     try {
         if (!std::isfinite(value))
             RaiseMathError(emmInvalidValue);
-        SetDisplay(FormatValue(value));
+        SetDisplayValue(value);
         fValue.clear();
         fOperands.Push(value);
         fLastCh = u' ';
-        AddHistory(fDisplayValue, false);
+        AddHistoryDisplay();
     } catch (const std::exception& error) {
         ReportError(error);
     }
@@ -387,8 +443,8 @@ void TOrvCalcEngine::InputValue(Extended value)
 
 void TOrvCalcEngine::InputConstant(Extended x)
 {
-    SetDisplay(FormatValue(x));
-    AddHistory(fDisplayValue, false);
+    SetDisplayValue(x);
+    AddHistoryDisplay();
     fValue.clear();
     fOperands.Push(x);
     fLastCh = u' ';
@@ -410,17 +466,15 @@ void TOrvCalcEngine::DoOperator(char16_t op)
         return;
     }
     try {
-        QString pushed = PushEntry();
-        while (!fOperators.IsEmpty() && !BindsTighter(op, fOperators.Top())) {
+        PushEntry();
+        while (!fOperators.IsEmpty() && !BindsTighter(op, fOperators.Top()))
             ReduceTop();
-            pushed.clear(); // no longer the top operand
-        }
         fOperators.Push(op);
-        ShowTopOperand(pushed);
+        ShowTopOperand();
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(Text(OperatorHistoryText(op)), true);
+    AddHistory(OperatorHistoryText(op), true);
     ClearToggles();
     fLastCh = op;
 }
@@ -499,7 +553,7 @@ void TOrvCalcEngine::DoPercent()
                 AddHistory(fValue + u'%', false);
             } else {
                 AddHistory(fValue, false);
-                AddHistory(Text(ectPercent), false);
+                AddHistory(ectPercent, false);
             }
             if (!fOperands.IsEmpty())
                 r = Computed([&] { return fOperands.Top() * p * 0.01L; });
@@ -507,7 +561,7 @@ void TOrvCalcEngine::DoPercent()
             const int32_t n = fOperands.TopIndex();
             if (n >= 1)
                 r = Computed([&] { return fOperands.At(n) * fOperands.At(n - 1) * 0.01L; });
-            AddHistory(Text(ectPercent), false);
+            AddHistory(ectPercent, false);
         }
         ShowResult(r);
     } catch (const std::exception& error) {
@@ -528,34 +582,31 @@ void TOrvCalcEngine::InputLeftBracket()
         fOperands.Push(-1);
         AddHistoryValue(-1);
         fOperators.Push(u'*');
-        AddHistory(Text(ectMultiply), true);
+        AddHistory(ectMultiply, true);
         ClearToggles();
     }
     fValue.clear();
     fOperators.Push(u'(');
     ShowTopOperand();
-    AddHistory(Text(ectLeftBracket), true);
+    AddHistory(ectLeftBracket, true);
     fLastCh = u'(';
 }
 
 void TOrvCalcEngine::InputRightBracket()
 {
-    QString pushed;
     try {
-        pushed = PushEntry();
+        PushEntry();
     } catch (const std::exception& error) {
         ReportError(error);
         fLastCh = u' ';
         return;
     }
-    while (!fOperators.IsEmpty() && fOperators.Top() != u'(') {
+    while (!fOperators.IsEmpty() && fOperators.Top() != u'(')
         ReduceTop();
-        pushed.clear(); // no longer the top operand
-    }
     if (!fOperators.IsEmpty())
         fOperators.Pop();
-    ShowTopOperand(pushed);
-    AddHistory(Text(ectRightBracket), false);
+    ShowTopOperand();
+    AddHistory(ectRightBracket, false);
     fLastCh = u')';
 }
 
@@ -570,7 +621,7 @@ void TOrvCalcEngine::DoResult()
             fOperands.TruncateTo(0);
         }
         if (!fOperands.IsEmpty())
-            SetDisplay(FormatValue(fOperands.Top()));
+            SetDisplayValue(fOperands.Top());
         else if (!fDisplayIsError)
             SetDisplay(QStringLiteral("0"));
         ClearToggles();
@@ -584,8 +635,8 @@ void TOrvCalcEngine::DoEquals()
     DoResult();
     // After an error the tape ends with the error line, not with "=" and "Error!".
     if (!fDisplayIsError) {
-        AddHistory(Text(ectEquals), true);
-        AddHistory(fDisplayValue, false);
+        AddHistory(ectEquals, true);
+        AddHistoryDisplay();
     }
     fLastCh = u'=';
 }
@@ -616,8 +667,9 @@ void TOrvCalcEngine::SetDecimalPlaces(uint8_t value)
 {
     if (value == fDecimals)
         return;
+    WriteOut();
     fDecimals = value;
-    SetDisplay(FormatValue(GetDisplayValue()));
+    SetDisplayValue(GetDisplayValue());
     Fire(OnDecimalPlacesChange);
 }
 

@@ -4,14 +4,15 @@
 #include <orvkit/core/OrvkitGlobals.h>
 #include <orvkit/engines/OrvkitCalcStack.h>
 #include <orvkit/engines/OrvkitCalcEngineTexts.h>
+#include <orvkit/engines/OrvkitCalcTape.h>
 
 #include <QString>
-#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace orv {
 
@@ -196,7 +197,7 @@ public:
     /// a fixed source to get a reproducible sequence.
     void SetRandomSeedSource(std::function<uint64_t()> source) { fRandomSeedSource = std::move(source); }
 
-    QString GetDisplayStr() const override { return fDisplayValue; }
+    QString GetDisplayStr() const override { return DisplayText(); }
     Extended GetDisplayValue() override;
     QString GetLastError() const override { return fLastError; }
 
@@ -269,11 +270,11 @@ public:
     uint8_t GetDecimalPlaces() const override { return fDecimals; }
     void SetBinaryPercent(bool value) override { fBinaryPercent = value; }
     bool GetBinaryPercent() const override { return fBinaryPercent; }
-    void SetThousandsSeparators(bool value) override { fThouSep = value; }
+    void SetThousandsSeparators(bool value) override { WriteOut(); fThouSep = value; }
     bool GetThousandsSeparators() const override { return fThouSep; }
-    void SetLakhFormatting(bool value) override { fLakhFormatting = value; }
+    void SetLakhFormatting(bool value) override { WriteOut(); fLakhFormatting = value; }
     bool GetLakhFormatting() const override { return fLakhFormatting; }
-    void SetTrimTrailingZeroes(bool value) override { fTrimTrailingZeroes = value; }
+    void SetTrimTrailingZeroes(bool value) override { WriteOut(); fTrimTrailingZeroes = value; }
     bool GetTrimTrailingZeroes() const override { return fTrimTrailingZeroes; }
     void SetPrefixFunctions(bool value) override { fPrefixFunctions = value; }
     bool GetPrefixFunctions() const override { return fPrefixFunctions; }
@@ -283,15 +284,15 @@ public:
     bool GetMemoryHistory() const override { return fMemoryHistory; }
     void SetOperatorSameLine(bool value) override { fOperatorSameLine = value; }
     bool GetOperatorSameLine() const override { return fOperatorSameLine; }
-    void SetSciMax(Extended value) override { fSciMax = value; }
+    void SetSciMax(Extended value) override { WriteOut(); fSciMax = value; }
     Extended GetSciMax() const override { return fSciMax; }
-    void SetSciMin(Extended value) override { fSciMin = value; }
+    void SetSciMin(Extended value) override { WriteOut(); fSciMin = value; }
     Extended GetSciMin() const override { return fSciMin; }
-    void SetSciRange(bool value) override { fSciRange = value; }
+    void SetSciRange(bool value) override { WriteOut(); fSciRange = value; }
     bool GetSciRange() const override { return fSciRange; }
-    void SetSciUsage(bool value) override { fSciUsage = value; }
+    void SetSciUsage(bool value) override { WriteOut(); fSciUsage = value; }
     bool GetSciUsage() const override { return fSciUsage; }
-    void SetMaxDisplayLength(uint8_t value) override { fMaxCharLen = value; }
+    void SetMaxDisplayLength(uint8_t value) override { WriteOut(); fMaxCharLen = value; }
 
     void ClearHistory() override;
     void HistoryStart() override { fLastHistoryAccess = -1; }
@@ -346,15 +347,23 @@ private:
     void ClearToggles();
     /// `isError`: the text is the error display, which ends the calculation's tape.
     void SetDisplay(const QString& text, bool isError = false);
+    /// Shows a number; it is formatted when the display is first read.
+    void SetDisplayValue(Extended x);
+    /// The display's text, written out now if it is still a number or ungrouped.
+    const QString& DisplayText() const;
+    /// The text as the display shows it: grouped when thousands separators are on.
+    QString ForDisplay(const QString& text) const;
     QString FormatValue(Extended x) const;
-    /// Shows the top operand, or "0" on an empty stack. `pushedText` is the text PushEntry
-    /// gave when the value it pushed is still the top operand, or a null text.
-    void ShowTopOperand(const QString& pushedText = QString());
+    /// Writes out the display and every tape line with the settings now in force: done
+    /// before a setting that changes how numbers look.
+    void WriteOut() const;
+    const QString& HistoryText(size_t index) const;
+    /// Shows the top operand, or "0" on an empty stack.
+    void ShowTopOperand();
     /// The entry's value; raises when it reads as an infinity.
     Extended EntryValue() const;
-    /// Pushes the entry, if any, and writes it to the history; returns the text written,
-    /// or a null text when there was no entry.
-    QString PushEntry();
+    /// Pushes the entry, if any, and writes it to the history.
+    void PushEntry();
     void AppendToEntry(char16_t ch);
     void InputConstant(Extended x);
     /// Whether a "+" or "-" now is the sign of the number about to be typed.
@@ -363,8 +372,13 @@ private:
     bool BindsTighter(char16_t newOp, char16_t topOp) const;
     void ReduceTop();
     void ReduceBinary(char16_t op);
+    void AddLine(TOrvCalcTapeLine line);
     void AddHistory(const QString& text, bool isOperator);
-    void AddHistoryValue(Extended x);
+    void AddHistory(TOrvCalcText word, bool isOperator);
+    /// `displayed`: the number as the display shows it.
+    void AddHistoryValue(Extended x, bool displayed = false);
+    /// Writes what the display shows to the history.
+    void AddHistoryDisplay();
     /// `preLine` is written to the history just before the error line.
     void ReportError(const std::exception& error, const QString& preLine = QString());
 
@@ -384,11 +398,15 @@ private:
     void ShowResult(Extended r);
     void DoFunctionA(const TFunctionKey& key);
     void DoFunctionB(char16_t code);
-    void ApplyMemory(Extended sign, const QString& historyText);
+    void ApplyMemory(Extended sign, TOrvCalcText historyWord);
+    void AddFunctionHistory(char16_t code);
     void AddMemoryLine();
 
     QString fValue;
-    QString fDisplayValue;
+    enum TDisplayForm : uint8_t { dfWritten, dfUngrouped, dfValue };
+    mutable QString fDisplayValue;
+    mutable TDisplayForm fDisplayForm = dfWritten;
+    Extended fDisplayNumber = 0;
     bool fDisplayIsError = false;
     QString fLastError;
     char16_t fLastCh = u' ';
@@ -410,7 +428,8 @@ private:
     bool fPrecedence = true;
     bool fMemoryHistory = false;
     bool fTrimTrailingZeroes = false;
-    QStringList fHistoryStack;
+    std::vector<TOrvCalcTapeLine> fHistoryStack;
+    mutable size_t fUnwrittenFrom = 0; // the lines before it are written out
     int32_t fLastHistoryAccess = -1;
     uint8_t fMaxCharLen = 26;
     bool fEnableGrads = false;

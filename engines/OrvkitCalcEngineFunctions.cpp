@@ -40,11 +40,6 @@ const TFunctionCode* FindFunctionCode(char16_t code)
     return found == std::end(kFunctionCodes) ? nullptr : found;
 }
 
-QString FunctionHistory(char16_t code)
-{
-    const TFunctionCode* f = FindFunctionCode(code);
-    return f ? CalcText(f->history) : QString();
-}
 
 constexpr std::array<char16_t, 4> kSin{u'S', u's', u'R', u'r'};
 constexpr std::array<char16_t, 4> kCos{u'C', u'c', u'D', u'd'};
@@ -142,11 +137,19 @@ Extended TOrvCalcEngine::ComputeFunction(char16_t code, Extended x)
     return r;
 }
 
+void TOrvCalcEngine::AddFunctionHistory(char16_t code)
+{
+    if (const TFunctionCode* f = FindFunctionCode(code))
+        AddHistory(f->history, false);
+    else
+        AddHistory(QString(), false);
+}
+
 void TOrvCalcEngine::PushFunction(char16_t code, bool clearToggles)
 {
     fValue.clear();
     fOperators.Push(code);
-    AddHistory(FunctionHistory(code), false);
+    AddFunctionHistory(code);
     if (clearToggles)
         ClearToggles();
     ShowTopOperand();
@@ -171,7 +174,7 @@ bool TOrvCalcEngine::TakeArgument(Extended& x)
 
 void TOrvCalcEngine::ShowResult(Extended r)
 {
-    SetDisplay(FormatValue(r));
+    SetDisplayValue(r);
     fValue.clear();
     fOperands.Push(r);
 }
@@ -188,7 +191,7 @@ void TOrvCalcEngine::DoFunctionA(const TFunctionKey& key)
     try {
         Extended x = 0;
         TakeArgument(x);
-        AddHistory(FunctionHistory(code), false);
+        AddFunctionHistory(code);
         ShowResult(ComputeFunction(code, x));
     } catch (const std::exception& error) {
         ReportError(error);
@@ -209,7 +212,7 @@ void TOrvCalcEngine::DoFunctionB(char16_t code)
         ReportError(error);
     }
     // The name follows its argument on the tape, and the error line after an error.
-    AddHistory(FunctionHistory(code), false);
+    AddFunctionHistory(code);
     fLastCh = u' ';
 }
 
@@ -241,7 +244,7 @@ void TOrvCalcEngine::DoSqRoot()
         Extended x = 0;
         TakeArgument(x);
         ShowResult(ComputeFunction(u'Q', x));
-        AddHistory(Text(ectSqrt), false);
+        AddHistory(ectSqrt, false);
     } catch (const std::exception& error) {
         ReportError(error, Text(ectSqrt));
     }
@@ -270,7 +273,7 @@ void TOrvCalcEngine::DoSquare()
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(Text(ectSquare), false);
+    AddHistory(ectSquare, false);
     fLastCh = u' ';
 }
 
@@ -285,7 +288,7 @@ void TOrvCalcEngine::DoInvert()
     } catch (const std::exception& error) {
         ReportError(error);
     }
-    AddHistory(Text(ectInvert), false);
+    AddHistory(ectInvert, false);
     fLastCh = u' ';
 }
 
@@ -352,12 +355,12 @@ void TOrvCalcEngine::MemoryClear()
 {
     fMemory = 0;
     ClearToggles();
-    AddHistory(Text(ectMemoryClear), false);
+    AddHistory(ectMemoryClear, false);
     AddMemoryLine();
     Fire(OnMemoryChange);
 }
 
-void TOrvCalcEngine::ApplyMemory(Extended sign, const QString& historyText)
+void TOrvCalcEngine::ApplyMemory(Extended sign, TOrvCalcText historyWord)
 {
     DoResult();
     if (!fOperands.IsEmpty()) {
@@ -369,28 +372,28 @@ void TOrvCalcEngine::ApplyMemory(Extended sign, const QString& historyText)
         }
     }
     ClearToggles();
-    AddHistory(historyText, false);
+    AddHistory(historyWord, false);
     AddMemoryLine();
     Fire(OnMemoryChange);
 }
 
 void TOrvCalcEngine::MemoryAdd()
 {
-    ApplyMemory(1, Text(ectMemoryAdd));
+    ApplyMemory(1, ectMemoryAdd);
 }
 
 void TOrvCalcEngine::MemorySubtract()
 {
-    ApplyMemory(-1, Text(ectMemorySubtract));
+    ApplyMemory(-1, ectMemorySubtract);
 }
 
 void TOrvCalcEngine::MemoryRecall()
 {
-    SetDisplay(FormatValue(fMemory));
+    SetDisplayValue(fMemory);
     fValue.clear();
     fOperands.Push(fMemory);
     ClearToggles();
-    AddHistory(Text(ectMemoryRecall), false);
+    AddHistory(ectMemoryRecall, false);
     AddMemoryLine();
     fLastCh = u' ';
 }
@@ -424,6 +427,7 @@ void TOrvCalcEngine::InputRandom()
 void TOrvCalcEngine::ClearHistory()
 {
     fHistoryStack.clear();
+    fUnwrittenFrom = 0;
     fLastHistoryAccess = -1;
 }
 
@@ -434,26 +438,26 @@ QString TOrvCalcEngine::GetNextHistoryEntry()
         return QString();
     // A position set below -1 reads from the start rather than outside the list.
     fLastHistoryAccess = std::max(fLastHistoryAccess, int32_t{-1}) + 1;
-    return fHistoryStack.at(fLastHistoryAccess);
+    return HistoryText(static_cast<size_t>(fLastHistoryAccess));
 }
 
 QString TOrvCalcEngine::GetHistoryEntry(uint16_t index) const
 {
     if (index >= fHistoryStack.size())
         throw std::out_of_range("history index out of range");
-    return fHistoryStack.at(index);
+    return HistoryText(index);
 }
 
 QString TOrvCalcEngine::GetLastHistoryEntry() const
 {
-    if (fHistoryStack.isEmpty())
+    if (fHistoryStack.empty())
         throw std::out_of_range("the history is empty");
-    return fHistoryStack.constLast();
+    return HistoryText(fHistoryStack.size() - 1);
 }
 
 void TOrvCalcEngine::PaperLine()
 {
-    AddHistory(Text(ectPaperLine), false);
+    AddHistory(ectPaperLine, false);
 }
 
 } // namespace orv

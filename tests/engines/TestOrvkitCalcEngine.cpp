@@ -534,6 +534,19 @@ TEST_F(CalcEngineTest, ErrorsMidCalculation)
     }
 }
 
+TEST_F(CalcEngineTest, AnEntryPastTheRangeIsAnOverflowWhenUsed)
+{
+    // Typed digits are kept as typed, however many; the number they make overflows.
+    const std::string digits(5000, '7');
+    Keys("[AC]" + digits);
+    EXPECT_EQ(engine.GetDisplayStr().size(), 5000 + 4999 / 3); // grouped
+    Keys("+");
+    EXPECT_EQ(Display(), u"Error!");
+    EXPECT_EQ(engine.GetLastError(), u"Floating point overflow");
+    Keys("[AC]0." + digits + "=");
+    EXPECT_EQ(Display(), u"0.7778");
+}
+
 TEST_F(CalcEngineTest, UnreadableEntriesNeverEscapeAsExceptions)
 {
     TOrvScopedValue raise(GlobalRaiseFloatErrors, true);

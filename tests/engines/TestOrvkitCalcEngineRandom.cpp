@@ -96,6 +96,59 @@ TEST(CalcEngineRandomKeys, NoSequenceEscapesOrLeavesItsStacks)
     EXPECT_GT(results, 100);
 }
 
+QStringList Tape(const IOrvCalcEngine& engine)
+{
+    QStringList lines;
+    for (int32_t i = 0; i < engine.GetHistoryLength(); ++i)
+        lines.append(engine.GetHistoryEntry(static_cast<uint16_t>(i)));
+    return lines;
+}
+
+TEST(CalcEngineRandomKeys, TextsReadLateMatchTextsReadAtOnce)
+{
+    // The engine writes out its display and tape only when they are read; one engine
+    // whose handlers read everything at once must show the same as one read at the end,
+    // with settings that change how numbers look altered between the keys.
+    const std::vector<std::string> pool = KeyPool();
+    std::mt19937 rng(4242u);
+    for (int sequence = 0; sequence < 1500; ++sequence) {
+        TOrvCalcEngine eager;
+        TOrvCalcEngine late;
+        eager.SetRandomSeedSource([] { return uint64_t{3}; });
+        late.SetRandomSeedSource([] { return uint64_t{3}; });
+        const uint32_t settingsSeed = rng();
+        std::mt19937 settingsA(settingsSeed), settingsB(settingsSeed);
+        RandomSettings(eager, settingsA);
+        RandomSettings(late, settingsB);
+        QStringList eagerShown;
+        const auto readAll = [&eagerShown](IOrvCalcEngine& sender) {
+            eagerShown.append(sender.GetDisplayStr());
+            for (int32_t i = 0; i < sender.GetHistoryLength(); ++i)
+                sender.GetHistoryEntry(static_cast<uint16_t>(i));
+        };
+        eager.OnDisplayChange = readAll;
+        eager.OnHistoryChange = readAll;
+        std::string trace;
+        const int length = 1 + static_cast<int>(rng() % 40);
+        for (int k = 0; k < length; ++k) {
+            if (rng() % 6 == 0) {
+                const uint32_t seed = rng();
+                std::mt19937 a(seed), b(seed);
+                RandomSettings(eager, a);
+                RandomSettings(late, b);
+                trace += "[settings]";
+            }
+            const std::string key = '[' + pool[rng() % pool.size()] + ']';
+            trace += key;
+            orvtest::Press(eager, key);
+            orvtest::Press(late, key);
+        }
+        ASSERT_EQ(late.GetDisplayStr(), eager.GetDisplayStr()) << trace;
+        ASSERT_EQ(Tape(late), Tape(eager)) << trace;
+        ASSERT_EQ(late.GetMemoryContents(), eager.GetMemoryContents()) << trace;
+    }
+}
+
 TEST(CalcEngineRandomKeys, HandlersThatPressKeysDoNotBreakTheEngine)
 {
     // A window's handler may call back into the engine from inside an operation.
