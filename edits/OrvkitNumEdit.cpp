@@ -10,15 +10,6 @@
 
 namespace orv {
 
-namespace {
-
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-} // namespace
-
 void ReportBoundsError(TOrvBaseEdit& edit, TOrvBoundsValidationtype type, const QString& boundText)
 {
     if (type == evtNone)
@@ -34,7 +25,7 @@ void ReportBoundsError(TOrvBaseEdit& edit, TOrvBoundsValidationtype type, const 
 // ---- TOrvBaseNumericEdit
 
 TOrvBaseNumericEdit::TOrvBaseNumericEdit(QWidget* parent)
-    : TOrvBaseEdit(parent), fCustomThousands(FormatSettings.ThousandSeparator),
+    : TOrvDisplayedValueT(parent), fCustomThousands(FormatSettings.ThousandSeparator),
       fCustomDecimal(FormatSettings.DecimalSeparator)
 {
 }
@@ -132,32 +123,13 @@ void TOrvBaseNumericEdit::ForceSign(bool negative)
 void TOrvBaseNumericEdit::DoDisplay()
 {
     if (Null()) {
-        TOrvBaseEdit::DoDisplay();
+        TOrvDisplayedValueT::DoDisplay();
         return;
     }
     const auto separators = Separators();
     const TOrvScopedValue blank(GlobalBlankWhenZero, EffectiveBlankWhenZero());
     const TOrvScopedValue posSign(GlobalShowPosSign, fShowPosSign);
     ShowText(DisplayText());
-}
-
-void TOrvBaseNumericEdit::ShowText(const QString& text)
-{
-    const TOrvScopedValue displaying(fDisplaying, true);
-    SetTextWithoutRedisplay(text);
-    fShownText = this->text();
-    SetSign(ValueSign());
-}
-
-void TOrvBaseNumericEdit::SetTextWithoutRedisplay(const QString& text)
-{
-    struct TRestore {
-        TOrvBaseNumericEdit& edit;
-        bool saved;
-        ~TRestore() { edit.SetNoDisplayUpdate(saved); }
-    } restore{*this, NoDisplayUpdate()};
-    SetNoDisplayUpdate(true);
-    SetText(text);
 }
 
 void TOrvBaseNumericEdit::RegroupText()
@@ -202,7 +174,7 @@ void TOrvBaseNumericEdit::FilterAcceptedKey(QChar& key)
         ClearForTyping();
         if (text().contains(decimal))
             key = QChar();
-    } else if (IsDigit(key) && fForceDecimals && !hasSelectedText() &&
+    } else if (IsAsciiDigit(key) && fForceDecimals && !hasSelectedText() &&
                DecimalsFull(text(), cursorPosition(), decimal, fDecimalPlaces)) {
         key = QChar();
     }
@@ -297,7 +269,7 @@ bool TOrvPosEdit::IsValidChar(QChar key)
 {
     if (AllowAllChars())
         return true;
-    return IsDigit(key) || key == u'+' || (AllowThouSepInput() && key == ThousandsChar());
+    return IsAsciiDigit(key) || key == u'+' || (AllowThouSepInput() && key == ThousandsChar());
 }
 
 void TOrvPosEdit::ConvertText()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <orvkit/core/OrvkitFormatSettings.h>
+#include <orvkit/core/OrvkitGuards.h>
 #include <orvkit/edits/OrvkitNumEditRules.h>
 #include <orvkit/framework/OrvkitEdit.h>
 
@@ -11,10 +12,49 @@ namespace orv {
 /// in the edit. Nothing for evtNone.
 void ReportBoundsError(TOrvBaseEdit& edit, TOrvBoundsValidationtype type, const QString& boundText);
 
+/// A value edit that writes its own display text without reading it back, so that a
+/// value keeps its full precision until the text is edited.
+template <class Base>
+class TOrvDisplayedValueT : public Base {
+public:
+    using Base::Base;
+
+protected:
+    /// The sign of the stored value: -1, 0 or 1.
+    virtual int ValueSign() const = 0;
+    /// Writes a display text without reading it back; the stored value stays as it is.
+    void ShowText(const QString& text)
+    {
+        const TOrvScopedValue displaying(fDisplaying, true);
+        SetTextWithoutRedisplay(text);
+        fShownText = this->text();
+        this->SetSign(ValueSign());
+    }
+    /// SetText without the redisplay that would follow it.
+    void SetTextWithoutRedisplay(const QString& text)
+    {
+        struct TRestore {
+            TOrvDisplayedValueT& edit;
+            bool saved;
+            ~TRestore() { edit.SetNoDisplayUpdate(saved); }
+        } restore{*this, this->NoDisplayUpdate()};
+        this->SetNoDisplayUpdate(true);
+        this->SetText(text);
+    }
+    /// True while the edit writes its own display text; ConvertText then has nothing to read.
+    bool Displaying() const { return fDisplaying; }
+    /// The text last written by ShowText.
+    const QString& ShownText() const { return fShownText; }
+
+private:
+    QString fShownText;
+    bool fDisplaying = false;
+};
+
 /// The base of the edits that hold a number: sign toggling, separators of their own,
 /// thousands grouping (also while typing), zero padding and advancing after the decimals.
 /// Every setter that changes what is shown redisplays; the input switches do not.
-class TOrvBaseNumericEdit : public TOrvBaseEdit {
+class TOrvBaseNumericEdit : public TOrvDisplayedValueT<TOrvBaseEdit> {
     Q_OBJECT
     Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
     Q_PROPERTY(bool ShowPosSign READ ShowPosSign WRITE SetShowPosSign)
@@ -86,18 +126,10 @@ protected:
 
     /// The text for the current value, with the separators and switches in force.
     virtual QString DisplayText() = 0;
-    /// The sign of the stored value: -1, 0 or 1.
-    virtual int ValueSign() const = 0;
     /// Shows the text for the value, or the null text.
     void DoDisplay() override;
     /// Re-inserts thousands separators while typing, keeping the caret among the same digits.
     virtual void RegroupText();
-    /// Writes a display text without reading it back; the stored value stays as it is.
-    void ShowText(const QString& text);
-    /// True while the edit writes its own display text.
-    bool Displaying() const { return fDisplaying; }
-    /// The text last written by DoDisplay.
-    const QString& ShownText() const { return fShownText; }
 
     /// Stores a new value (only when it differs or the edit is null), leaves the null state, shows it.
     void SetIntValue(int64_t value);
@@ -116,8 +148,6 @@ protected:
 private:
     /// Handles the sign keys, the decimal separator and ForceDecimals for an accepted key.
     void FilterAcceptedKey(QChar& key);
-    /// SetText without the redisplay that would follow it.
-    void SetTextWithoutRedisplay(const QString& text);
     /// Leaves the null state with an empty text, or deletes the selection.
     void ClearForTyping();
 
@@ -136,8 +166,6 @@ private:
     QChar fCustomThousands;
     QChar fCustomDecimal;
     QString fHeldText;
-    QString fShownText;
-    bool fDisplaying = false;
 };
 
 /// A non-negative integer edit holding a 64-bit value.

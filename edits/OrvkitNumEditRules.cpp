@@ -100,8 +100,11 @@ QString DecorateMagnitude(const QString& magnitude, Extended x, const TOrvFloatD
     const bool negative = x < 0;
     const bool positiveSign = x > 0 && decoration.ShowPosSign;
     QString text = magnitude;
-    if (decoration.ZeroPadWidth > 0)
-        text = PadLeftWith(text, u'0', decoration.ZeroPadWidth - ((negative || positiveSign) ? 1 : 0));
+    if (decoration.ZeroPadWidth > 0) {
+        // The padded text and its sign must fit the edit's length limit, both brackets included.
+        const int signWidth = negative && decoration.NegAsBrackets ? 2 : (negative || positiveSign) ? 1 : 0;
+        text = PadLeftWith(text, u'0', decoration.ZeroPadWidth - signWidth);
+    }
     if (negative)
         text = decoration.NegAsBrackets ? u'(' + text + u')' : u'-' + text;
     else if (positiveSign)

@@ -37,6 +37,11 @@ private:
     QChar fDecimal;
 };
 
+inline bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
 /// Pads an integer-style text with "0" on the left to `width`; a leading sign stays in
 /// front and the digits are padded to one less. Separators are not repeated in the padding.
 QString ZeroPadSigned(const QString& text, int width);
@@ -66,7 +71,8 @@ struct TOrvFloatDecoration {
     bool ShowComparison = false;
     TOrvComparisonType Comparison = ecEqual;
 };
-/// Pads the magnitude text, adds the sign of `x` ("-", brackets, "+") and the comparison prefix.
+/// Pads the magnitude text so that it fits ZeroPadWidth with its sign, adds the sign of
+/// `x` ("-", brackets, "+") and the comparison prefix.
 QString DecorateMagnitude(const QString& magnitude, Extended x, const TOrvFloatDecoration& decoration);
 
 /// Whether a digit typed at `cursor` (0-based) would go after the decimal separator of

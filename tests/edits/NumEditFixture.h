@@ -54,7 +54,9 @@ protected:
             }
         });
         QTest::keyClick(edit, Qt::Key_Tab);
-        QApplication::processEvents();
+        // The offscreen platform does not activate the window again after the box.
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         return shown;
     }
 
