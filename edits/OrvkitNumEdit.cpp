@@ -197,7 +197,8 @@ void TOrvBaseNumericEdit::KeyPress(QChar& key)
         key = DecimalChar();
         SetKeypadDecimalPressed(false);
     }
-    if (IsValidChar(key))
+    // A read-only edit keeps its value; the base swallows the key.
+    if (!ReadOnly() && IsValidChar(key))
         FilterAcceptedKey(key);
     if (!key.isNull())
         ProcessKey(key);

@@ -359,3 +359,57 @@ TEST(SciFloatEditTest, RangeSettersIgnoreTinyChanges)
 
 } // namespace
 } // namespace orv
+
+namespace orv {
+namespace {
+
+using FloatAdvanceTest = NumEditFixture<TOrvFloatEdit>;
+
+TEST_F(FloatAdvanceTest, AutoAdvDecimalsMovesOnAfterTheLastPlace)
+{
+    edit->SetDecimalPlaces(2);
+    edit->SetAutoAdvDecimals(true);
+    EXPECT_TRUE(edit->AutoAdvance());
+    Type(QStringLiteral("12.3"));
+    EXPECT_EQ(Focused(), edit);
+    QTest::keyClick(edit, Qt::Key_4);
+    EXPECT_EQ(Focused(), next);
+    EXPECT_EQ(edit->AsFloat(), 12.34L);
+}
+
+TEST_F(FloatAdvanceTest, NavigationKeysDoNotAdvance)
+{
+    edit->SetDecimalPlaces(1);
+    edit->SetAutoAdvDecimals(true);
+    edit->SetText(QStringLiteral("1.5"));
+    QTest::keyClick(edit, Qt::Key_Left);
+    QTest::keyClick(edit, Qt::Key_End);
+    EXPECT_EQ(Focused(), edit);
+}
+
+TEST_F(FloatAdvanceTest, SignKeyOnANullEditStartsAFreshText)
+{
+    edit->SetNullStr(QStringLiteral("none"));
+    edit->SetNull(true);
+    EXPECT_EQ(edit->text(), QStringLiteral("none"));
+    QTest::keyClick(edit, Qt::Key_Minus);
+    EXPECT_FALSE(edit->Null());
+    EXPECT_EQ(edit->text(), QStringLiteral("-"));
+    QTest::keyClicks(edit, QStringLiteral("2.5"));
+    EXPECT_EQ(edit->AsFloat(), -2.5L);
+
+    edit->SetNull(true);
+    QTest::keyClick(edit, Qt::Key_Period);
+    EXPECT_EQ(edit->text(), QStringLiteral("."));
+}
+
+TEST_F(FloatAdvanceTest, ReadOnlyEditIgnoresTheSignKeys)
+{
+    edit->SetAsFloat(4);
+    edit->SetReadOnly(true);
+    QTest::keyClick(edit, Qt::Key_Minus);
+    EXPECT_EQ(edit->AsFloat(), 4.0L);
+}
+
+} // namespace
+} // namespace orv
