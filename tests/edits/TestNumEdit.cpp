@@ -1,3 +1,5 @@
+#include <orvkit/edits/OrvkitFloatEdit.h>
+#include <orvkit/edits/OrvkitIPHexEdit.h>
 #include <orvkit/edits/OrvkitNumEdit.h>
 
 #include <orvkit/core/OrvkitFormatSettings.h>
@@ -251,6 +253,41 @@ TEST_F(IntEditTest, AutoAdvanceAtMaxLength)
     EXPECT_EQ(Focused(), edit);
     QTest::keyClicks(edit, QStringLiteral("3"));
     EXPECT_EQ(Focused(), next);
+}
+
+} // namespace
+} // namespace orv
+
+namespace orv {
+namespace {
+
+TEST(NumEditProperties, PublishedThroughTheMetaObject)
+{
+    TOrvFloatEdit e;
+    EXPECT_TRUE(e.setProperty("DecimalPlaces", 2));
+    EXPECT_TRUE(e.setProperty("ShowPosSign", true));
+    EXPECT_TRUE(e.setProperty("AsFloat", 1.5));
+    EXPECT_EQ(e.text(), QStringLiteral("+1.50"));
+    EXPECT_EQ(e.property("AsFloat").toDouble(), 1.5);
+    EXPECT_TRUE(e.setProperty("ThousandSeparators", QVariant::fromValue(essAuto)));
+    EXPECT_EQ(e.ThousandSeparators(), essAuto);
+    TOrvHexEdit hex;
+    EXPECT_EQ(hex.property("BoundUpper").toString(), QStringLiteral("FFFFFFFF"));
+    EXPECT_EQ(hex.property("MaxLength").toInt(), 8);
+}
+
+using LakhEditTest = NumEditFixture<TOrvIntEdit>;
+
+TEST_F(LakhEditTest, RegroupsInLakhStyleWithCustomSeparators)
+{
+    edit->SetCustomThousands(u'\'');
+    edit->SetCustomSeparators(true);
+    edit->SetLakhFormatting(true);
+    edit->SetThousandSeparators(essAuto);
+    Type(QStringLiteral("12'34567"));
+    EXPECT_EQ(edit->text(), QStringLiteral("12'34'567"));
+    EXPECT_EQ(edit->AsInt64(), 1234567);
+    EXPECT_EQ(FormatSettings.ThousandSeparator, u',');
 }
 
 } // namespace
