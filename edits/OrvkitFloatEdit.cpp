@@ -203,15 +203,6 @@ Extended TOrvSciFloatEdit::AsFloat()
     return fValue;
 }
 
-void TOrvSciFloatEdit::SetAsFloat(Extended value)
-{
-    if (value == fValue && !Null())
-        return;
-    fValue = value;
-    SetNull(false);
-    DoDisplay();
-}
-
 Extended TOrvSciFloatEdit::AsScaledFloat()
 {
     ConvertText();

@@ -256,7 +256,7 @@ public:
     explicit TOrvSciFloatEdit(QWidget* parent = nullptr);
 
     Extended AsFloat();
-    void SetAsFloat(Extended value);
+    void SetAsFloat(Extended value) { StoreValue(fValue, value); }
     Extended AsScaledFloat();
     void SetAsScaledFloat(Extended value) { SetAsFloat(value * Scale()); }
     /// Fixed point for zero and for SciMin < |x| < SciMax.

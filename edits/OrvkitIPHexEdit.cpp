@@ -14,15 +14,6 @@ uint32_t TOrvUInt32EditBase::AsLongWord()
     return fValue;
 }
 
-void TOrvUInt32EditBase::SetAsLongWord(uint32_t value)
-{
-    if (value == fValue && !Null())
-        return;
-    fValue = value;
-    SetNull(false);
-    DoDisplay();
-}
-
 void TOrvUInt32EditBase::DoDisplay()
 {
     if (Null()) {

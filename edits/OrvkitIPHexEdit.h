@@ -7,12 +7,18 @@ namespace orv {
 /// What the IPv4 and hexadecimal edits share: an unsigned 32-bit value with bounds
 /// given as text, compared unsigned. Their character filters have no AllowAllChars escape.
 class TOrvUInt32EditBase : public TOrvDisplayedValueT<TOrvBaseEdit> {
+    Q_OBJECT
+    Q_PROPERTY(uint AsLongWord READ AsLongWord WRITE SetAsLongWord)
+    Q_PROPERTY(QString BoundLower READ BoundLower WRITE SetBoundLower)
+    Q_PROPERTY(QString BoundUpper READ BoundUpper WRITE SetBoundUpper)
+    Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
+    Q_PROPERTY(bool BoundsEnabled READ BoundsEnabled WRITE SetBoundsEnabled)
 public:
     explicit TOrvUInt32EditBase(QWidget* parent = nullptr) : TOrvDisplayedValueT(parent) {}
 
     /// Reading converts the text first.
     uint32_t AsLongWord();
-    void SetAsLongWord(uint32_t value);
+    void SetAsLongWord(uint32_t value) { StoreValue(fValue, value); }
     /// The bounds as text; setting reads the text as a value is read.
     QString BoundLower() const { return BoundToText(fBoundLower); }
     void SetBoundLower(const QString& value) { fBoundLower = ReadBound(value); }
@@ -48,11 +54,6 @@ private:
 /// above 255 fails the exit with "IP Address Components must be between 0 and 255".
 class TOrvIPEdit : public TOrvUInt32EditBase {
     Q_OBJECT
-    Q_PROPERTY(uint AsLongWord READ AsLongWord WRITE SetAsLongWord)
-    Q_PROPERTY(QString BoundLower READ BoundLower WRITE SetBoundLower)
-    Q_PROPERTY(QString BoundUpper READ BoundUpper WRITE SetBoundUpper)
-    Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
-    Q_PROPERTY(bool BoundsEnabled READ BoundsEnabled WRITE SetBoundsEnabled)
     Q_PROPERTY(bool IgnoreConvertError READ IgnoreConvertError WRITE SetIgnoreConvertError)
 public:
     explicit TOrvIPEdit(QWidget* parent = nullptr);
@@ -68,11 +69,6 @@ protected:
 /// A 32-bit hexadecimal edit, zero-padded to its length limit of 8 by default.
 class TOrvHexEdit : public TOrvUInt32EditBase {
     Q_OBJECT
-    Q_PROPERTY(uint AsLongWord READ AsLongWord WRITE SetAsLongWord)
-    Q_PROPERTY(QString BoundLower READ BoundLower WRITE SetBoundLower)
-    Q_PROPERTY(QString BoundUpper READ BoundUpper WRITE SetBoundUpper)
-    Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
-    Q_PROPERTY(bool BoundsEnabled READ BoundsEnabled WRITE SetBoundsEnabled)
     Q_PROPERTY(bool ZeroPad READ ZeroPad WRITE SetZeroPad)
     Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
 public:

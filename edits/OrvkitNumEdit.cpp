@@ -96,24 +96,6 @@ void TOrvBaseNumericEdit::SetAsFloat(Extended value)
     SetFloatValue(value);
 }
 
-void TOrvBaseNumericEdit::SetIntValue(int64_t value)
-{
-    if (value == fIntValue && !Null())
-        return;
-    fIntValue = value;
-    SetNull(false);
-    DoDisplay();
-}
-
-void TOrvBaseNumericEdit::SetFloatValue(Extended value)
-{
-    if (value == fFloatValue && !Null())
-        return;
-    fFloatValue = value;
-    SetNull(false);
-    DoDisplay();
-}
-
 void TOrvBaseNumericEdit::ForceSign(bool negative)
 {
     fIntValue = WithSign(fIntValue, negative);

@@ -41,6 +41,17 @@ protected:
         this->SetNoDisplayUpdate(true);
         this->SetText(text);
     }
+    /// Stores a new value (only when it differs or the edit is null), leaves the null
+    /// state and shows the value.
+    template <typename T>
+    void StoreValue(T& field, T value)
+    {
+        if (value == field && !this->Null())
+            return;
+        field = value;
+        this->SetNull(false);
+        this->DoDisplay();
+    }
     /// True while the edit writes its own display text; ConvertText then has nothing to read.
     bool Displaying() const { return fDisplaying; }
     /// The text last written by ShowText.
@@ -131,9 +142,8 @@ protected:
     /// Re-inserts thousands separators while typing, keeping the caret among the same digits.
     virtual void RegroupText();
 
-    /// Stores a new value (only when it differs or the edit is null), leaves the null state, shows it.
-    void SetIntValue(int64_t value);
-    void SetFloatValue(Extended value);
+    void SetIntValue(int64_t value) { StoreValue(fIntValue, value); }
+    void SetFloatValue(Extended value) { StoreValue(fFloatValue, value); }
     /// Forces the sign of the stored values.
     void ForceSign(bool negative);
 
