@@ -413,3 +413,32 @@ TEST_F(FloatAdvanceTest, ReadOnlyEditIgnoresTheSignKeys)
 
 } // namespace
 } // namespace orv
+
+namespace orv {
+namespace {
+
+using FloatGroupingTest = NumEditFixture<TOrvFloatEdit>;
+
+TEST_F(FloatGroupingTest, RegroupsOnlyTheIntegerDigitsWhileTyping)
+{
+    edit->SetThousandSeparators(essAuto);
+    Type(QStringLiteral("-1234.5678"));
+    EXPECT_EQ(edit->text(), QStringLiteral("-1,234.5678"));
+    EXPECT_EQ(edit->AsFloat(), -1234.5678L);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(edit->text(), QStringLiteral("-1,234.5678"));
+}
+
+TEST(PercentEditValues, FullAccuracyKeepsThePercentage)
+{
+    TOrvPercentEdit e;
+    e.SetFullAccuracy(true);
+    e.SetAsPercentage(100.0L / 3);
+    EXPECT_EQ(e.text(), QStringLiteral("33.33"));
+    EXPECT_EQ(e.AsPercentage(), 100.0L / 3);
+    e.setText(QStringLiteral("12.5%"));
+    EXPECT_EQ(e.AsPercentage(), 12.5L);
+}
+
+} // namespace
+} // namespace orv
