@@ -170,18 +170,22 @@ void TOrvBaseNumericEdit::KeyDown(uint16_t& key, TShiftState shift)
 
 void TOrvBaseNumericEdit::KeyPress(QChar& key)
 {
-    const auto separators = Separators();
-    if (OnKeyPress)
-        OnKeyPress(this, key);
-    if (key.isNull())
-        return;
-    if (KeypadDecimalPressed()) {
-        key = DecimalChar();
-        SetKeypadDecimalPressed(false);
+    {
+        // Not around the base's handling below: Enter may move the focus on, and the
+        // next control must see the locale's separators.
+        const auto separators = Separators();
+        if (OnKeyPress)
+            OnKeyPress(this, key);
+        if (key.isNull())
+            return;
+        if (KeypadDecimalPressed()) {
+            key = DecimalChar();
+            SetKeypadDecimalPressed(false);
+        }
+        // A read-only edit keeps its value; the base swallows the key.
+        if (!ReadOnly() && IsValidChar(key))
+            FilterAcceptedKey(key);
     }
-    // A read-only edit keeps its value; the base swallows the key.
-    if (!ReadOnly() && IsValidChar(key))
-        FilterAcceptedKey(key);
     if (!key.isNull())
         ProcessKey(key);
 }
@@ -193,11 +197,12 @@ void TOrvBaseNumericEdit::KeyUp(uint16_t& key, TShiftState shift)
         RegroupText();
     if (key == 0 || Loading() || !AutoAdvance())
         return;
-    const int length = int(GetText().size());
-    // A qualifying key is one that would advance at full length.
+    const QString current = GetText();
+    const int length = int(current.size());
+    // The keys that would advance an edit at full length advance after the decimals too.
+    const bool advanceKey = AutoAdvanceRule(key, shift, 1, 1);
     const bool advances = AutoAdvanceRule(key, shift, NativeMaxLength(), length) ||
-                          (fAutoAdvDecimals && AutoAdvanceRule(key, shift, std::max(length, 1), std::max(length, 1)) &&
-                           DecimalsReached(GetText(), DecimalChar(), fDecimalPlaces));
+                          (advanceKey && fAutoAdvDecimals && DecimalsReached(current, DecimalChar(), fDecimalPlaces));
     if (advances) {
         SelectNextControl(true);
         key = 0;

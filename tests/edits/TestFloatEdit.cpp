@@ -429,6 +429,19 @@ TEST_F(FloatGroupingTest, RegroupsOnlyTheIntegerDigitsWhileTyping)
     EXPECT_EQ(edit->text(), QStringLiteral("-1,234.5678"));
 }
 
+TEST_F(FloatGroupingTest, TheNextControlSeesTheLocaleSeparators)
+{
+    edit->SetCustomDecimal(u';');
+    edit->SetCustomSeparators(true);
+    QChar seen;
+    next->OnEnter = [&](QObject*) { seen = FormatSettings.DecimalSeparator; };
+    Type(QStringLiteral("1;5"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(Focused(), next);
+    EXPECT_EQ(seen, u'.');
+    EXPECT_EQ(edit->text(), QStringLiteral("1;5000"));
+}
+
 TEST(PercentEditValues, FullAccuracyKeepsThePercentage)
 {
     TOrvPercentEdit e;
