@@ -49,7 +49,7 @@ QPixmap Calculator(int width, int height, bool shaded)
     const int keyWidth = (width - 4 - (columns - 1)) / columns;
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < columns; ++column)
-            p.fillRect(2 + column * (keyWidth + 1), 8 + row * 2 + row, keyWidth, 2, shaded ? kKeys : kInk);
+            p.fillRect(2 + column * (keyWidth + 1), 7 + row * 3, keyWidth, 2, shaded ? kKeys : kInk);
     return pixmap;
 }
 
