@@ -95,17 +95,8 @@ const TOrvEditColorSet& TOrvCustomStartEdit::EffectiveColorSet() const
 
 void TOrvCustomStartEdit::SetUICtrl(TOrvUICtrl* value)
 {
-    if (value == fUICtrl)
+    if (!Reattach(*this, fUICtrl, value))
         return;
-    if (fUICtrl) {
-        fUICtrl->RemoveFromNotifyList(this);
-        RemoveFreeNotification(fUICtrl);
-    }
-    fUICtrl = value;
-    if (value) {
-        FreeNotification(value);
-        value->AddToNotifyList(this);
-    }
     RecreateWnd();
     ApplyNavigationTabStop();
     // The null text may be another one now.
