@@ -14,8 +14,9 @@ constexpr int kInitialHeight = 21;
 
 TOrvEditBtnPanel::TOrvEditBtnPanel(QWidget* parent, std::unique_ptr<TOrvBaseEdit> edit, int editWidth,
                                    int buttonWidth)
-    : TOrvCustomBtnPanel(parent), fButtonWidth(buttonWidth)
+    : TOrvCustomBtnPanel(parent), fButtonWidth(buttonWidth), fHintWidth(editWidth + buttonWidth)
 {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Q_ASSERT(edit);
     edit->setParent(this); // the panel owns it from here on
     fEdit = edit.release();
@@ -41,7 +42,13 @@ void TOrvEditBtnPanel::TakeOverEvents()
     fEdit->OnExit = [this](QObject*) { EditExit(); };
     fEdit->OnKeyDown = [this](QObject*, uint16_t& key, TShiftState shift) { EditKeyDown(key, shift); };
     fEdit->OnKeyPress = [this](QObject*, QChar& key) { EditKeyPress(key); };
-    fEdit->OnCNKeyDown = [this](QObject*, uint16_t& key, TShiftState shift) { RawKeyDown(key, shift); };
+    fEdit->OnKeyUp = [this](QObject*, uint16_t& key, TShiftState shift) {
+        if (OnKeyUp)
+            OnKeyUp(this, key, shift);
+    };
+    fEdit->OnCNKeyDown = [this](QObject*, uint16_t& key, TShiftState shift) {
+        TOrvCustomBtnPanel::RawKeyDown(key, shift);
+    };
     fEdit->OnColorSetChange = [this](QObject*) { ColorSetChangeRelay(); };
     fEdit->OnSignChange = [this](QObject*) { SignChangeRelay(); };
     fEdit->OnNullChange = [this](QObject*) { NullChangeRelay(); };
@@ -55,6 +62,7 @@ void TOrvEditBtnPanel::ReleaseEvents()
         fEdit->OnExit = nullptr;
         fEdit->OnKeyDown = nullptr;
         fEdit->OnKeyPress = nullptr;
+        fEdit->OnKeyUp = nullptr;
         fEdit->OnCNKeyDown = nullptr;
         fEdit->OnColorSetChange = nullptr;
         fEdit->OnSignChange = nullptr;
@@ -171,6 +179,29 @@ void TOrvEditBtnPanel::EditKeyPress(QChar& key)
 {
     if (OnKeyPress)
         OnKeyPress(this, key);
+}
+
+void TOrvEditBtnPanel::RawKeyDown(uint16_t& key, TShiftState shift)
+{
+    Q_UNUSED(key);
+    Q_UNUSED(shift);
+}
+
+void TOrvEditBtnPanel::KeyDown(uint16_t& key, TShiftState shift)
+{
+    Q_UNUSED(key);
+    Q_UNUSED(shift);
+}
+
+void TOrvEditBtnPanel::KeyPress(QChar& key)
+{
+    Q_UNUSED(key);
+}
+
+void TOrvEditBtnPanel::KeyUp(uint16_t& key, TShiftState shift)
+{
+    Q_UNUSED(key);
+    Q_UNUSED(shift);
 }
 
 void TOrvEditBtnPanel::PanelFontChanged()

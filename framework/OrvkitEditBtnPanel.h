@@ -58,6 +58,10 @@ public:
     void Redraw() override;
     void Display() override { fEdit->Display(); }
 
+    /// The width at creation and the current height, so that a layout keeps the panel
+    /// as high as it was made.
+    QSize sizeHint() const override { return QSize(fHintWidth, height()); }
+
 protected:
     /// `edit` becomes the inner edit (the panel's child, at 0, 0, the panel's height and
     /// font) and `editWidth` its width; the panel is `editWidth + buttonWidth` wide and 21
@@ -73,6 +77,13 @@ protected:
     virtual void EditKeyDown(uint16_t& key, TShiftState shift);
     virtual void EditKeyPress(QChar& key);
 
+    // Keys the inner edit leaves alone travel on to the panel; its handlers have heard of
+    // them already through the taken-over events.
+    void RawKeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyDown(uint16_t& key, TShiftState shift) override;
+    void KeyPress(QChar& key) override;
+    void KeyUp(uint16_t& key, TShiftState shift) override;
+
     void PanelFontChanged() override;
     void resizeEvent(QResizeEvent* e) override;
     void Loaded() override;
@@ -86,6 +97,7 @@ private:
     QPointer<TOrvBaseEdit> fEdit;
     QList<QToolButton*> fButtons;
     int fButtonWidth;
+    int fHintWidth;
     bool fInLayout = false;
 };
 

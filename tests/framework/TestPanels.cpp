@@ -97,6 +97,22 @@ TEST_F(PanelTest, FocusGoesToTheEditAndItsEventsBecomeThePanels)
     EXPECT_TRUE(spin->Edit()->hasFocus());
 }
 
+TEST_F(PanelTest, KeysTheEditLeavesAloneReachThePanelsHandlersOnce)
+{
+    int downs = 0, raw = 0, ups = 0;
+    spin->OnKeyDown = [&](QObject*, uint16_t&, TShiftState) { ++downs; };
+    spin->OnCNKeyDown = [&](QObject*, uint16_t&, TShiftState) { ++raw; };
+    spin->OnKeyUp = [&](QObject* s, uint16_t&, TShiftState) {
+        EXPECT_EQ(s, spin);
+        ++ups;
+    };
+    spin->Edit()->setFocus();
+    QTest::keyClick(spin->Edit(), Qt::Key_PageDown); // the native edit ignores it
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(raw, 1);
+    EXPECT_EQ(ups, 1);
+}
+
 TEST_F(PanelTest, EditOperationsReachTheEdit)
 {
     spin->SetText(QStringLiteral("12345"));
