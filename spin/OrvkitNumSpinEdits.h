@@ -1,0 +1,87 @@
+#pragma once
+
+#include <orvkit/edits/OrvkitFloatEdit.h>
+#include <orvkit/spin/OrvkitSpinEdit.h>
+
+namespace orv {
+
+struct TOrvPosSpinTraits {
+    using TEdit = TOrvPosEdit;
+    using TValue = uint32_t;
+    using TWide = int64_t;
+    using TStep = int32_t;
+    static constexpr TWide kLowest = 0;
+    static constexpr TWide kHighest = std::numeric_limits<uint32_t>::max();
+    static constexpr TWide kDefaultMax = 100;
+    static TWide Read(TEdit& edit) { return edit.AsInt64(); }
+    static void Write(TEdit& edit, TWide value) { edit.SetAsInt64(value); }
+};
+
+struct TOrvFloatSpinTraits {
+    using TEdit = TOrvFloatEdit;
+    using TValue = Extended;
+    using TWide = Extended;
+    using TStep = Extended;
+    static constexpr TWide kLowest = std::numeric_limits<Extended>::lowest();
+    static constexpr TWide kHighest = std::numeric_limits<Extended>::max();
+    static constexpr TWide kDefaultMax = 100;
+    static TWide Read(TEdit& edit) { return edit.AsFloat(); }
+    static void Write(TEdit& edit, TWide value) { edit.SetAsFloat(value); }
+};
+
+/// The unsigned 32-bit spin edit: 0 within [0, 100] at start.
+class TOrvPosSpinEdit : public TOrvSpinValueT<TOrvPosSpinTraits> {
+    Q_OBJECT
+    Q_PROPERTY(uint Value READ Value WRITE SetValue)
+    Q_PROPERTY(uint AsLongWord READ Value WRITE SetValue STORED false)
+    Q_PROPERTY(uint Min READ Min WRITE SetMin)
+    Q_PROPERTY(uint Max READ Max WRITE SetMax)
+    Q_PROPERTY(int Step READ Step WRITE SetStep)
+    Q_PROPERTY(int PageStep READ PageStep WRITE SetPageStep)
+    Q_PROPERTY(bool Wrap READ Wrap WRITE SetWrap)
+    Q_PROPERTY(bool Unbounded READ Unbounded WRITE SetUnbounded)
+    Q_PROPERTY(orv::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
+    Q_PROPERTY(bool ShowThousandSeparators READ ShowThousandSeparators WRITE SetShowThousandSeparators STORED false)
+    Q_PROPERTY(bool LakhFormatting READ LakhFormatting WRITE SetLakhFormatting)
+    Q_PROPERTY(bool ZeroPad READ ZeroPad WRITE SetZeroPad)
+public:
+    explicit TOrvPosSpinEdit(QWidget* parent = nullptr);
+
+    uint32_t AsLongWord() { return Value(); }
+    void SetAsLongWord(uint32_t value) { SetValue(value); }
+    using TOrvSpinValueT::SetUnbounded;
+    using TOrvSpinValueT::Unbounded;
+};
+
+/// The extended spin edit: 0 within [0, 100] at start, four decimals.
+class TOrvFloatSpinEdit : public TOrvSpinValueT<TOrvFloatSpinTraits> {
+    Q_OBJECT
+    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(double AsFloat READ Value WRITE SetValue STORED false)
+    Q_PROPERTY(double Min READ Min WRITE SetMin)
+    Q_PROPERTY(double Max READ Max WRITE SetMax)
+    Q_PROPERTY(double Step READ Step WRITE SetStep)
+    Q_PROPERTY(double PageStep READ PageStep WRITE SetPageStep)
+    Q_PROPERTY(bool Wrap READ Wrap WRITE SetWrap)
+    Q_PROPERTY(int DecimalPlaces READ DecimalPlaces WRITE SetDecimalPlaces)
+    Q_PROPERTY(bool FullAccuracy READ FullAccuracy WRITE SetFullAccuracy)
+    Q_PROPERTY(bool TrimTrailingZeroes READ TrimTrailingZeroes WRITE SetTrimTrailingZeroes)
+    Q_PROPERTY(bool NegAsBrackets READ NegAsBrackets WRITE SetNegAsBrackets)
+    Q_PROPERTY(orv::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
+    Q_PROPERTY(bool ShowThousandSeparators READ ShowThousandSeparators WRITE SetShowThousandSeparators STORED false)
+    Q_PROPERTY(bool LakhFormatting READ LakhFormatting WRITE SetLakhFormatting)
+    Q_PROPERTY(bool ZeroPad READ ZeroPad WRITE SetZeroPad)
+public:
+    explicit TOrvFloatSpinEdit(QWidget* parent = nullptr);
+
+    Extended AsFloat() { return Value(); }
+    void SetAsFloat(Extended value) { SetValue(value); }
+    bool FullAccuracy() const { return ValueEdit().FullAccuracy(); }
+    void SetFullAccuracy(bool value) { ValueEdit().SetFullAccuracy(value); }
+    bool TrimTrailingZeroes() const { return ValueEdit().TrimTrailingZeroes(); }
+    void SetTrimTrailingZeroes(bool value) { ValueEdit().SetTrimTrailingZeroes(value); }
+    bool NegAsBrackets() const { return ValueEdit().NegAsBrackets(); }
+    void SetNegAsBrackets(bool value) { ValueEdit().SetNegAsBrackets(value); }
+};
+
+} // namespace orv

@@ -1,0 +1,151 @@
+#include <orvkit/spin/OrvkitSpinEdit.h>
+
+#include <orvkit/core/OrvkitExceptions.h>
+#include <orvkit/framework/OrvkitGlyphs.h>
+#include <orvkit/framework/OrvkitUICtrl.h>
+
+#include <QIcon>
+
+namespace orv {
+
+namespace {
+constexpr int kEditWidth = 71;
+constexpr int kButtonWidth = 16;
+
+TOrvSpeedBtn* NewSpinButton(QWidget* parent, const char* glyph, unsigned interval)
+{
+    auto* button = new TOrvSpeedBtn(parent);
+    const QPixmap pixmap = GlyphBitmap(QString::fromLatin1(glyph));
+    button->setIcon(QIcon(pixmap));
+    button->setIconSize(pixmap.size());
+    button->SetRepeatable(true);
+    button->SetInterval(interval);
+    return button;
+}
+} // namespace
+
+TOrvCustomSpinEdit::TOrvCustomSpinEdit(QWidget* parent, std::unique_ptr<TOrvBaseEdit> edit)
+    : TOrvEditBtnPanel(parent, std::move(edit), kEditWidth, kButtonWidth)
+{
+    Edit()->SetAlignment(taRightJustify);
+    fUpBtn = NewSpinButton(this, "UPGLYPH", fInterval);
+    fDownBtn = NewSpinButton(this, "DOWNGLYPH", fInterval);
+    AddButton(fUpBtn);
+    AddButton(fDownBtn);
+    connect(fUpBtn, &QToolButton::clicked, this, &TOrvCustomSpinEdit::StepUp);
+    connect(fDownBtn, &QToolButton::clicked, this, &TOrvCustomSpinEdit::StepDown);
+    Edit()->OnNull = [this](QObject*) {
+        if (OnNull)
+            OnNull(this);
+    };
+}
+
+TOrvCustomSpinEdit::~TOrvCustomSpinEdit()
+{
+    // The edit outlives this part of the panel while Qt deletes the children.
+    Edit()->OnNull = nullptr;
+}
+
+void TOrvCustomSpinEdit::StepUp()
+{
+    Click(esmUp, OnUpClick, OnAfterUpClick);
+}
+
+void TOrvCustomSpinEdit::StepDown()
+{
+    Click(esmDown, OnDownClick, OnAfterDownClick);
+}
+
+void TOrvCustomSpinEdit::Click(TOrvSpinMove move, const TNotifyEvent& before, const TNotifyEvent& after)
+{
+    if (ReadOnly())
+        return;
+    if (!Edit()->hasFocus())
+        Edit()->setFocus(Qt::OtherFocusReason);
+    if (before)
+        before(this);
+    SafeSpin(move);
+    if (after)
+        after(this);
+}
+
+void TOrvCustomSpinEdit::SafeSpin(TOrvSpinMove move)
+{
+    // Button clicks and keys come from the event loop, where nothing may be thrown.
+    try {
+        Spin(move);
+    } catch (const Exception&) {
+    }
+}
+
+void TOrvCustomSpinEdit::SetInterval(unsigned value)
+{
+    fInterval = value;
+    fUpBtn->SetInterval(value);
+    fDownBtn->SetInterval(value);
+}
+
+void TOrvCustomSpinEdit::SetAutoSize(bool value)
+{
+    Edit()->SetAutoSize(value);
+    if (value)
+        resize(width(), Edit()->sizeHint().height());
+}
+
+void TOrvCustomSpinEdit::EditEnter()
+{
+    if (fArrows && !fArrowsOff)
+        fArrowsOff.emplace(GlobalArrowsAsTab, false);
+    TOrvEditBtnPanel::EditEnter();
+}
+
+void TOrvCustomSpinEdit::EditExit()
+{
+    // The edit has converted its text before it reports leaving, so reading cannot fail
+    // on the text; the default is restored whatever happens.
+    try {
+        ClampValue();
+    } catch (const Exception&) {
+    }
+    fArrowsOff.reset();
+    TOrvEditBtnPanel::EditExit();
+}
+
+void TOrvCustomSpinEdit::EditKeyDown(uint16_t& key, TShiftState shift)
+{
+    if (ReadOnly())
+        return;
+    TOrvEditBtnPanel::EditKeyDown(key, shift);
+    const bool ctrl = shift.testFlag(ssCtrl);
+    switch (key) {
+    case VK_PRIOR:
+        SafeSpin(ctrl ? esmToMax : esmPageUp);
+        break;
+    case VK_NEXT:
+        SafeSpin(ctrl ? esmToMin : esmPageDown);
+        break;
+    case VK_UP:
+        StepUp();
+        break;
+    case VK_DOWN:
+        StepDown();
+        break;
+    default:
+        break;
+    }
+}
+
+void TOrvCustomSpinEdit::EditKeyPress(QChar& key)
+{
+    TOrvEditBtnPanel::EditKeyPress(key);
+    if (!fEditorEnabled && key.unicode() >= 32)
+        key = QChar();
+}
+
+void TOrvCustomSpinEdit::ColorSetChangeRelay()
+{
+    Redraw();
+    TOrvEditBtnPanel::ColorSetChangeRelay();
+}
+
+} // namespace orv
