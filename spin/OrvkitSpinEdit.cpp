@@ -38,12 +38,17 @@ TOrvCustomSpinEdit::TOrvCustomSpinEdit(QWidget* parent, std::unique_ptr<TOrvBase
         if (OnNull)
             OnNull(this);
     };
+    Edit()->OnSpecialColor = [this](QObject*, bool& useSpecialColor) {
+        if (OnSpecialColor)
+            OnSpecialColor(this, useSpecialColor);
+    };
 }
 
 TOrvCustomSpinEdit::~TOrvCustomSpinEdit()
 {
     // The edit outlives this part of the panel while Qt deletes the children.
     Edit()->OnNull = nullptr;
+    Edit()->OnSpecialColor = nullptr;
 }
 
 void TOrvCustomSpinEdit::StepUp()

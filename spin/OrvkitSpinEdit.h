@@ -158,6 +158,8 @@ public:
     TNotifyEvent OnAfterUpClick;
     TNotifyEvent OnAfterDownClick;
     TNotifyEvent OnNull;
+    /// Asked by the value edit, with the spin edit as the sender.
+    TOrvSpecialColorEvent OnSpecialColor;
 
 protected:
     /// `edit` becomes the value edit: 71 wide, right-aligned, with the two 16-pixel

@@ -386,5 +386,17 @@ TEST_F(IntSpinTest, ButtonsFollowTheFlatSwitchOfTheSetInForce)
     EXPECT_EQ(spin->Edit()->UICtrl(), ui.get());
 }
 
+TEST_F(IntSpinTest, TheSpecialColourQuestionReachesThePanelsHandler)
+{
+    QObject* sender = nullptr;
+    spin->OnSpecialColor = [&](QObject* s, bool& use) {
+        sender = s;
+        use = true;
+    };
+    spin->ColorSet()->SetSpecialColorType(escEvent);
+    EXPECT_TRUE(spin->Edit()->DecideSpecial());
+    EXPECT_EQ(sender, spin);
+}
+
 } // namespace
 } // namespace orv
