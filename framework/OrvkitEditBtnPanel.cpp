@@ -46,9 +46,7 @@ void TOrvEditBtnPanel::TakeOverEvents()
         if (OnKeyUp)
             OnKeyUp(this, key, shift);
     };
-    fEdit->OnCNKeyDown = [this](QObject*, uint16_t& key, TShiftState shift) {
-        TOrvCustomBtnPanel::RawKeyDown(key, shift);
-    };
+    fEdit->OnCNKeyDown = [this](QObject*, uint16_t& key, TShiftState shift) { EditRawKeyDown(key, shift); };
     fEdit->OnColorSetChange = [this](QObject*) { ColorSetChangeRelay(); };
     fEdit->OnSignChange = [this](QObject*) { SignChangeRelay(); };
     fEdit->OnNullChange = [this](QObject*) { NullChangeRelay(); };
@@ -179,6 +177,11 @@ void TOrvEditBtnPanel::EditKeyPress(QChar& key)
 {
     if (OnKeyPress)
         OnKeyPress(this, key);
+}
+
+void TOrvEditBtnPanel::EditRawKeyDown(uint16_t& key, TShiftState shift)
+{
+    TOrvCustomBtnPanel::RawKeyDown(key, shift);
 }
 
 void TOrvEditBtnPanel::RawKeyDown(uint16_t& key, TShiftState shift)

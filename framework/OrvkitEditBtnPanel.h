@@ -76,6 +76,8 @@ protected:
     virtual void EditExit();
     virtual void EditKeyDown(uint16_t& key, TShiftState shift);
     virtual void EditKeyPress(QChar& key);
+    /// The edit's raw key-down, before the edit's own key handling; fires OnCNKeyDown.
+    virtual void EditRawKeyDown(uint16_t& key, TShiftState shift);
 
     // Keys the inner edit leaves alone travel on to the panel; its handlers have heard of
     // them already through the taken-over events.

@@ -140,6 +140,18 @@ void TOrvCustomSpinEdit::EditKeyDown(uint16_t& key, TShiftState shift)
     }
 }
 
+void TOrvCustomSpinEdit::EditRawKeyDown(uint16_t& key, TShiftState shift)
+{
+    TOrvEditBtnPanel::EditRawKeyDown(key, shift);
+    // A UI control's navigation would still send plain arrows on as Tab; they step here
+    // and the edit never sees them.
+    const bool plain = !(shift & (ssShift | ssAlt | ssCtrl));
+    if (fArrows && plain && (key == VK_UP || key == VK_DOWN)) {
+        EditKeyDown(key, shift);
+        key = 0;
+    }
+}
+
 void TOrvCustomSpinEdit::EditKeyPress(QChar& key)
 {
     TOrvEditBtnPanel::EditKeyPress(key);

@@ -70,8 +70,9 @@ W SpinTarget(TOrvSpinMove move, W value, const TOrvSpinRange<W>& range)
 /// both repeating. The buttons and the Up, Down, Page Up and Page Down keys (Ctrl+Page Up
 /// and Ctrl+Page Down for the bounds) move the value; a read-only spin edit does not move.
 /// While the value edit has the focus and Arrows is on, the library-wide arrows-as-tab
-/// default is off, so the arrow keys reach the spin edit; leaving the edit restores it and
-/// reads the value once, which writes a bound back over an out-of-range typed value.
+/// default is off and the arrow keys step, also when an attached UI control's navigation
+/// says arrows act as Tab; leaving the edit restores the default and reads the value once,
+/// which writes a bound back over an out-of-range typed value.
 class TOrvCustomSpinEdit : public TOrvEditBtnPanel {
     Q_OBJECT
     Q_PROPERTY(bool Arrows READ Arrows WRITE SetArrows)
@@ -175,6 +176,7 @@ protected:
     void EditExit() override;
     void EditKeyDown(uint16_t& key, TShiftState shift) override;
     void EditKeyPress(QChar& key) override;
+    void EditRawKeyDown(uint16_t& key, TShiftState shift) override;
     void ColorSetChangeRelay() override;
 
 private:

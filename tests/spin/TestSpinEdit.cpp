@@ -178,6 +178,26 @@ TEST_F(IntSpinTest, TheArrowsDefaultIsOffOnlyWhileTheEditHasTheFocus)
     EXPECT_EQ(spin->Value(), 0);
 }
 
+TEST_F(IntSpinTest, ArrowsStepAlsoUnderAUIControlsNavigation)
+{
+    TOrvUICtrl ui;
+    ASSERT_TRUE(ui.ArrowsAsTab());
+    spin->SetUICtrl(&ui);
+    int raw = 0;
+    spin->OnCNKeyDown = [&](QObject*, uint16_t&, TShiftState) { ++raw; };
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(spin->Value(), 1);
+    EXPECT_TRUE(spin->Focused());
+    EXPECT_EQ(raw, 3);
+    spin->SetArrows(false);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(Focused(), next) << "without Arrows the UI control's navigation holds";
+    EXPECT_EQ(spin->Value(), 1);
+    spin->SetUICtrl(nullptr);
+}
+
 TEST_F(IntSpinTest, DestroyingAFocusedSpinEditRestoresTheArrowsDefault)
 {
     EXPECT_FALSE(GlobalArrowsAsTab);
