@@ -2,6 +2,9 @@
 // the check boxes below restyle every edit at once. With ORVKIT_GALLERY_SHOT=<file.png>
 // set, the program saves a picture of its window there and quits.
 
+#include <orvkit/edits/OrvkitFloatEdit.h>
+#include <orvkit/edits/OrvkitIPHexEdit.h>
+#include <orvkit/edits/OrvkitNumEdit.h>
 #include <orvkit/framework/OrvkitEdit.h>
 #include <orvkit/framework/OrvkitStateCtrl.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
@@ -79,6 +82,30 @@ int main(int argc, char** argv)
     underline->ColorSet().SetLineEdit(true);
     underline->ColorSet().SetBorderColor(0x00C08040);
 
+    auto* numbers = new QGroupBox(QStringLiteral("Numeric edits under the same TOrvUICtrl"), &window);
+    auto* numberForm = new QFormLayout(numbers);
+    auto addNumber = [&](const QString& caption, auto* e) {
+        e->SetUICtrl(ui);
+        e->setMinimumWidth(220);
+        numberForm->addRow(caption, e);
+        state->Controls().Add(e);
+        return e;
+    };
+    auto* grouped = addNumber(QStringLiteral("TOrvIntEdit, grouped as typed"), new TOrvIntEdit(numbers));
+    grouped->SetThousandSeparators(essAuto);
+    grouped->SetAsInteger(-1234567);
+    auto* floatEdit = addNumber(QStringLiteral("TOrvFloatEdit"), new TOrvFloatEdit(numbers));
+    floatEdit->SetThousandSeparators(essExit);
+    floatEdit->SetAsFloat(98765.4321L);
+    auto* brackets = addNumber(QStringLiteral("TOrvFloatEdit, own brackets"), new TOrvFloatEdit(numbers));
+    brackets->SetUIUsage({eutColorSet, eutBlank_Null, eutNavigation});
+    brackets->SetNegAsBrackets(true);
+    brackets->SetAsFloat(-42.5L);
+    addNumber(QStringLiteral("TOrvPercentEdit"), new TOrvPercentEdit(numbers))->SetAsPercentage(12.5L);
+    addNumber(QStringLiteral("TOrvSciFloatEdit"), new TOrvSciFloatEdit(numbers))->SetAsFloat(6.02214076E23L);
+    addNumber(QStringLiteral("TOrvHexEdit"), new TOrvHexEdit(numbers))->SetAsLongWord(0xBEEF);
+    addNumber(QStringLiteral("TOrvIPEdit"), new TOrvIPEdit(numbers))->SetText(QStringLiteral("192.168.0.1"));
+
     auto* switches = new QGroupBox(QStringLiteral("Every edit at once"), &window);
     auto* row = new QHBoxLayout(switches);
     Switch(switches, row, QStringLiteral("Flat"), true, [&set](bool on) { set.SetFlat(on); });
@@ -88,7 +115,10 @@ int main(int argc, char** argv)
     Switch(switches, row, QStringLiteral("Blank when null"), false, [ui](bool on) { ui->SetBlankWhenNull(on); });
 
     auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(edits);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(edits);
+    groups->addWidget(numbers);
+    layout->addLayout(groups);
     layout->addWidget(switches);
     window.show();
     window.activateWindow();
