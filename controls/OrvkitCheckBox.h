@@ -18,7 +18,6 @@ class TOrvCustomCheckBox : public TOrvCustomSelectBtn {
 public:
     explicit TOrvCustomCheckBox(QWidget* parent = nullptr) : TOrvCustomCheckBox(parent, false) {}
 
-    TOrvItemColorSet& ColorSet() const { return OwnColorSet(); }
     TOrvUIClientKind UIClientKind() const override { return eukCheckBox; }
 
     /// Ctrl+N makes the box null; the UI control's switch with eutBlank_Null.

@@ -77,12 +77,14 @@ void TOrvItemControlBase::SetCaption(const QString& value)
 {
     if (value == fCaption)
         return;
+    const QString old = fCaption;
     fCaption = value;
     if (fShortcutId != 0)
         releaseShortcut(fShortcutId);
     const QKeySequence mnemonic = QKeySequence::mnemonic(value);
     fShortcutId = mnemonic.isEmpty() ? 0 : grabShortcut(mnemonic);
     Invalidate();
+    CaptionChanged(old);
 }
 
 void TOrvItemControlBase::SetReadOnly(bool value)

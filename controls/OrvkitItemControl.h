@@ -91,6 +91,7 @@ protected:
 
     virtual void ColorSetChanged();
     virtual void UICtrlChanged() {}
+    virtual void CaptionChanged(const QString& old) { Q_UNUSED(old); }
     /// After ReadOnly has changed and the tab stop follows it.
     virtual void ReadOnlyChanged() {}
     /// The caption's accelerator was pressed.
@@ -137,6 +138,9 @@ class TOrvCustomSelectBtn : public TOrvItemControlBase {
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
     Q_PROPERTY(Qt::PenStyle FocusPenStyle READ FocusPenStyle WRITE SetFocusPenStyle)
 public:
+    /// The own set.
+    TOrvItemColorSet& ColorSet() const { return OwnColorSet(); }
+
     int CaptionGap() const { return fCaptionGap; }
     void SetCaptionGap(int value) { SetAndRepaint(fCaptionGap, value); }
     int FrameGap() const { return fFrameGap; }

@@ -16,7 +16,6 @@ public:
 
     explicit TOrvRadioBtn(QWidget* parent = nullptr) : TOrvRadioBtn(parent, false) {}
 
-    TOrvItemColorSet& ColorSet() const { return OwnColorSet(); }
     TOrvUIClientKind UIClientKind() const override { return eukRadioButton; }
 
     int RadioMargin() const { return MarkMargin(); }
