@@ -15,6 +15,7 @@ class TOrvCustomCheckBox : public TOrvCustomSelectBtn {
     Q_PROPERTY(int BoxWidth READ BoxWidth WRITE SetBoxWidth)
     Q_PROPERTY(int BoxMargin READ BoxMargin WRITE SetBoxMargin)
     Q_PROPERTY(bool BoxOnFocus READ BoxOnFocus WRITE SetBoxOnFocus)
+    Q_PROPERTY(orv::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
 public:
     explicit TOrvCustomCheckBox(QWidget* parent = nullptr) : TOrvCustomCheckBox(parent, false) {}
 

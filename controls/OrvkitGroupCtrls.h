@@ -205,6 +205,7 @@ public:
 /// A group of up to 32 check boxes holding a 32-bit value, bit k for box k, or null.
 class TOrvCustomCheckGroup : public TOrvCustomItemGroup {
     Q_OBJECT
+    Q_PROPERTY(orv::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
 public:
     static constexpr int kMaxBoxes = 32;
 

@@ -62,6 +62,9 @@ TEST_F(CheckFixture, DefaultsAndPublishedProperties)
     EXPECT_TRUE(b.ReadOnly());
     EXPECT_TRUE(b.setProperty("Null", true));
     EXPECT_TRUE(b.Null());
+    EXPECT_TRUE(b.setProperty("CheckStyle", QVariant::fromValue(ecsCross)));
+    EXPECT_EQ(b.CheckStyle(), ecsCross);
+    EXPECT_EQ(b.property("AlignCaption").value<TOrvAlignCaption>(), eacCaptionRight);
     EXPECT_FALSE(radios[0]->Checked());
     b.SetRight(150);
     EXPECT_EQ(b.Left(), 50);
