@@ -2,15 +2,6 @@
 
 namespace orv {
 
-namespace {
-
-constexpr char16_t kEnter = 13;
-constexpr char16_t kEsc = 27;
-constexpr char16_t kSpace = 32;
-constexpr char16_t kCtrlN = 14;
-
-} // namespace
-
 TOrvCustomCheckBox::TOrvCustomCheckBox(QWidget* parent, bool groupItem) : TOrvCustomSelectBtn(parent, groupItem) {}
 
 void TOrvCustomCheckBox::SetBoxMargin(int value)
@@ -65,37 +56,23 @@ void TOrvCustomCheckBox::DoEnter()
 
 void TOrvCustomCheckBox::KeyPress(QChar& key)
 {
-    TOrvCustomSelectBtn::KeyPress(key);
-    const TOrvNavigation nav = EffectiveNavigation();
-    switch (key.unicode()) {
-    case kEnter:
-        if (nav.EnterAsTab) {
-            key = QChar();
-            SelectNextControl(true);
-        }
+    // A box of a check group has no null state of its own: the group's value has none per box.
+    const bool allowNull = !IsGroupItem() && EffectiveAllowKbdNull(fAllowKbdNull);
+    switch (ItemKeyPress(key, true, !ReadOnly(), allowNull)) {
+    case eikUndo:
+        fState = fEnterState;
+        Invalidate();
         break;
-    case kEsc:
-        if (nav.ESCAsUndo) {
-            key = QChar();
-            fState = fEnterState;
-            Invalidate();
-        }
+    case eikToggle:
+        ToggleState();
         break;
-    case kSpace:
-        if (!ReadOnly()) {
-            key = QChar();
-            ToggleState();
-        }
+    case eikMakeNull:
+        SetState(cbGrayed);
+        if (OnNull)
+            OnNull(this);
         break;
-    case kCtrlN:
-        if (EffectiveAllowKbdNull(fAllowKbdNull)) {
-            key = QChar();
-            SetState(cbGrayed);
-            if (OnNull)
-                OnNull(this);
-        }
-        break;
-    default:
+    case eikNone:
+    case eikNextControl:
         break;
     }
 }

@@ -8,10 +8,6 @@ namespace orv {
 
 namespace {
 
-constexpr char16_t kEnter = 13;
-constexpr char16_t kEsc = 27;
-constexpr char16_t kCtrlN = 14;
-
 /// Counts a nesting level for the length of a scope.
 class TNesting {
 public:
@@ -226,32 +222,20 @@ void TOrvCustomItemGroup::LayoutItems()
 
 void TOrvCustomItemGroup::KeyPress(QChar& key)
 {
-    TOrvGroupBox::KeyPress(key);
-    const TOrvNavigation nav = EffectiveNavigation();
-    switch (key.unicode()) {
-    case kEnter:
-        if (nav.EnterAsTab) {
-            key = QChar();
-            focusNextPrevChild(true);
-        }
+    // Esc is the group's alone: an item's own undo would part its box from the group's value.
+    switch (ItemKeyPress(key, true, false, EffectiveAllowKbdNull(fAllowKbdNull))) {
+    case eikUndo:
+        UndoToEntry();
+        Invalidate();
         break;
-    case kEsc:
-        if (nav.ESCAsUndo) {
-            // The items keep their states; their own undo would part them from the group's value.
-            key = QChar();
-            UndoToEntry();
-            Invalidate();
-        }
+    case eikMakeNull:
+        MakeNull();
+        if (OnNull)
+            OnNull(this);
         break;
-    case kCtrlN:
-        if (EffectiveAllowKbdNull(fAllowKbdNull)) {
-            key = QChar();
-            MakeNull();
-            if (OnNull)
-                OnNull(this);
-        }
-        break;
-    default:
+    case eikNone:
+    case eikNextControl:
+    case eikToggle:
         break;
     }
 }
@@ -311,37 +295,9 @@ void TOrvCustomItemGroup::FontChanged()
 
 // ---- the items
 
-TOrvGroupBtn::TOrvGroupBtn(TOrvCustomItemGroup& group) : TOrvRadioBtn(&group, true), fGroup(group) {}
+TOrvGroupBtn::TOrvGroupBtn(TOrvCustomItemGroup& group) : TOrvGroupItemT<TOrvRadioBtn>(group) {}
 
-void TOrvGroupBtn::KeyDown(uint16_t& key, TShiftState shift)
-{
-    TOrvRadioBtn::KeyDown(key, shift);
-    if (key != 0)
-        fGroup.GroupKeyDown(key, shift);
-}
-
-void TOrvGroupBtn::KeyPress(QChar& key)
-{
-    fGroup.GroupKeyPress(key);
-    if (!key.isNull())
-        TOrvRadioBtn::KeyPress(key);
-}
-
-TOrvGroupCheck::TOrvGroupCheck(TOrvCustomItemGroup& group) : TOrvCheckBox(&group, true), fGroup(group) {}
-
-void TOrvGroupCheck::KeyDown(uint16_t& key, TShiftState shift)
-{
-    TOrvCheckBox::KeyDown(key, shift);
-    if (key != 0)
-        fGroup.GroupKeyDown(key, shift);
-}
-
-void TOrvGroupCheck::KeyPress(QChar& key)
-{
-    fGroup.GroupKeyPress(key);
-    if (!key.isNull())
-        TOrvCheckBox::KeyPress(key);
-}
+TOrvGroupCheck::TOrvGroupCheck(TOrvCustomItemGroup& group) : TOrvGroupItemT<TOrvCheckBox>(group) {}
 
 // ---- TOrvCustomRadioGroup
 

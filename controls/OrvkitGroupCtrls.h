@@ -108,8 +108,8 @@ protected:
     }
 
 private:
-    friend class TOrvGroupBtn;
-    friend class TOrvGroupCheck;
+    template <class Item>
+    friend class TOrvGroupItemT;
 
     void RebuildItems();
     void LayoutItems();
@@ -129,32 +129,43 @@ private:
     Qt::PenStyle fFocusPenStyle = Qt::DotLine;
 };
 
-/// The item of a radio group.
-class TOrvGroupBtn : public TOrvRadioBtn {
-    Q_OBJECT
+/// An item of a group: a key-down runs through the item, then the group; a character goes
+/// to the group first, then, unless the group took it, to the item.
+template <class Item>
+class TOrvGroupItemT : public Item {
 public:
-    explicit TOrvGroupBtn(TOrvCustomItemGroup& group);
+    explicit TOrvGroupItemT(TOrvCustomItemGroup& group) : Item(&group, true), fGroup(group) {}
 
 protected:
-    void KeyDown(uint16_t& key, TShiftState shift) override;
-    void KeyPress(QChar& key) override;
+    void KeyDown(uint16_t& key, TShiftState shift) override
+    {
+        Item::KeyDown(key, shift);
+        if (key != 0)
+            fGroup.GroupKeyDown(key, shift);
+    }
+    void KeyPress(QChar& key) override
+    {
+        fGroup.GroupKeyPress(key);
+        if (!key.isNull())
+            Item::KeyPress(key);
+    }
 
 private:
     TOrvCustomItemGroup& fGroup;
 };
 
+/// The item of a radio group.
+class TOrvGroupBtn : public TOrvGroupItemT<TOrvRadioBtn> {
+    Q_OBJECT
+public:
+    explicit TOrvGroupBtn(TOrvCustomItemGroup& group);
+};
+
 /// The item of a check group.
-class TOrvGroupCheck : public TOrvCheckBox {
+class TOrvGroupCheck : public TOrvGroupItemT<TOrvCheckBox> {
     Q_OBJECT
 public:
     explicit TOrvGroupCheck(TOrvCustomItemGroup& group);
-
-protected:
-    void KeyDown(uint16_t& key, TShiftState shift) override;
-    void KeyPress(QChar& key) override;
-
-private:
-    TOrvCustomItemGroup& fGroup;
 };
 
 /// A group of radio buttons with one selected index, or none (null).

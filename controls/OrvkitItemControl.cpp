@@ -8,20 +8,37 @@
 
 namespace orv {
 
+TOrvItemKeyAction ItemKeyRule(QChar& key, const TOrvItemKeyContext& context)
+{
+    TOrvItemKeyAction action = eikNone;
+    switch (key.unicode()) {
+    case 13:
+        action = context.EnterAsTab ? eikNextControl : eikNone;
+        break;
+    case 27:
+        action = context.ESCAsUndo ? eikUndo : eikNone;
+        break;
+    case 32:
+        action = context.Toggle ? eikToggle : eikNone;
+        break;
+    case 14: // Ctrl+N
+        action = context.AllowKbdNull ? eikMakeNull : eikNone;
+        break;
+    default:
+        break;
+    }
+    if (action != eikNone)
+        key = QChar();
+    return action;
+}
+
 // ---- TOrvItemControlBase
 
 TOrvItemControlBase::TOrvItemControlBase(std::unique_ptr<TOrvItemColorSet> colorSet, QWidget* parent)
     : TOrvWinControlT<QWidget>(parent), fColorSet(std::move(colorSet))
 {
-    fColorSet->OnChange = [this](TOrvColorSet*) { ColorSetChanged(); };
-    fColorSet->OnFlatChange = [this](TOrvColorSet*) { Redraw(); };
-    fColorSet->OnParentColor = [this](TOrvColorSet*) {
-        if (Designing() || Loading())
-            return;
-        SetParentColor(false);
-        SetParentColor(true);
-    };
-    fColorSet->OnParentFont = [this](TOrvColorSet*) { SetParentFont(true); };
+    fColorSet->Hook([this] { ColorSetChanged(); }, [this] { Redraw(); }, [this] { ParentColorRequested(); },
+                    [this] { SetParentFont(true); });
     SetTabStop(true);
 }
 
@@ -29,10 +46,16 @@ TOrvItemControlBase::~TOrvItemControlBase()
 {
     if (fUICtrl)
         fUICtrl->RemoveFromNotifyList(this);
-    fColorSet->OnChange = nullptr;
-    fColorSet->OnFlatChange = nullptr;
-    fColorSet->OnParentColor = nullptr;
-    fColorSet->OnParentFont = nullptr;
+    fColorSet->Unhook();
+}
+
+void TOrvItemControlBase::ParentColorRequested()
+{
+    if (Designing() || Loading())
+        return;
+    // Off and on again: the parent's colour is read anew.
+    SetParentColor(false);
+    SetParentColor(true);
 }
 
 QString TOrvItemControlBase::Version() const
@@ -42,17 +65,8 @@ QString TOrvItemControlBase::Version() const
 
 void TOrvItemControlBase::SetUICtrl(TOrvUICtrl* value)
 {
-    if (value == fUICtrl)
+    if (!RelinkUICtrl(*this, fUICtrl, value))
         return;
-    if (fUICtrl) {
-        fUICtrl->RemoveFromNotifyList(this);
-        RemoveFreeNotification(fUICtrl);
-    }
-    fUICtrl = value;
-    if (value) {
-        FreeNotification(value);
-        value->AddToNotifyList(this);
-    }
     UICtrlChanged();
     RecreateWnd();
 }
@@ -130,27 +144,21 @@ bool TOrvItemControlBase::EffectiveAllowKbdNull(bool own) const
     return orv::EffectiveBlanks(fUICtrl, fUIUsage, btAll, blanks).AllowKbdNull;
 }
 
+TOrvItemKeyAction TOrvItemControlBase::ItemKeyPress(QChar& key, bool undo, bool toggle, bool allowKbdNull)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+    const TOrvNavigation nav = EffectiveNavigation();
+    const TOrvItemKeyAction action = ItemKeyRule(key, {nav.EnterAsTab, undo && nav.ESCAsUndo, toggle, allowKbdNull});
+    if (action == eikNextControl)
+        SelectNextControl(true);
+    return action;
+}
+
 bool TOrvItemControlBase::DecideSpecial()
 {
-    const bool uiSet = UsesUIColorSet(fUICtrl, fUIUsage);
-    const TOrvBaseStartEditColorSet& set =
-        uiSet ? static_cast<const TOrvBaseStartEditColorSet&>(*fUICtrl->ColorSet()) : *fColorSet;
-    switch (set.SpecialColorType()) {
-    case escNone:
-        return false;
-    case escPopup:
-        return PopupMenu() != nullptr;
-    case escAutoPopup:
-        return PopupMenu() != nullptr && PopupMenuAutoPopup();
-    case escEvent: {
-        const TOrvSpecialColorEvent& handler = uiSet ? fUICtrl->OnSpecialColor : OnSpecialColor;
-        bool special = false;
-        if (handler)
-            handler(this, special);
-        return special;
-    }
-    }
-    return false;
+    return DecideSpecialColor(fUICtrl, fUIUsage, *fColorSet, OnSpecialColor, PopupMenu() != nullptr,
+                              PopupMenuAutoPopup(), this);
 }
 
 void TOrvItemControlBase::EndUpdate()

@@ -12,6 +12,20 @@
 
 namespace orv {
 
+/// What a character typed on a selection control or group asks for.
+enum TOrvItemKeyAction { eikNone, eikNextControl, eikUndo, eikToggle, eikMakeNull };
+
+struct TOrvItemKeyContext {
+    bool EnterAsTab = true;
+    bool ESCAsUndo = true;
+    /// Space toggles the control.
+    bool Toggle = false;
+    bool AllowKbdNull = true;
+};
+
+/// Names the action of Enter, Esc, Space and Ctrl+N; a key that asks for one is swallowed.
+TOrvItemKeyAction ItemKeyRule(QChar& key, const TOrvItemKeyContext& context);
+
 /// The colours a check box, radio button or group paints with: the background and state
 /// switches of one set and the item colours of the same set.
 struct TOrvItemPaintColors {
@@ -84,6 +98,9 @@ protected:
     bool PaintsWithUISet() const { return fUICtrl && fUICtrl->ColorSet(); }
     TOrvNavigation EffectiveNavigation() const { return orv::EffectiveNavigation(fUICtrl, fUIUsage); }
     bool EffectiveAllowKbdNull(bool own) const;
+    /// OnKeyPress, then the key rule with the navigation in use; Enter moves the focus on
+    /// here, the other actions are the caller's. `undo`: Esc may undo at all.
+    TOrvItemKeyAction ItemKeyPress(QChar& key, bool undo, bool toggle, bool allowKbdNull);
     /// The caption counts as left of the mark: left-aligned or right-to-left reading.
     bool CaptionLeft() const { return fAlignCaption == eacCaptionLeft || layoutDirection() == Qt::RightToLeft; }
     /// The live states for painting (never while designing).
@@ -91,6 +108,7 @@ protected:
     bool PaintFocused() const { return !Designing() && fFocused; }
 
     virtual void ColorSetChanged();
+    void ParentColorRequested();
     virtual void UICtrlChanged() {}
     virtual void CaptionChanged(const QString& old) { Q_UNUSED(old); }
     /// After ReadOnly has changed and the tab stop follows it.

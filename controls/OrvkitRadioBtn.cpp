@@ -46,11 +46,7 @@ void TOrvRadioBtn::ReadOnlyChanged()
 
 void TOrvRadioBtn::KeyPress(QChar& key)
 {
-    TOrvCustomSelectBtn::KeyPress(key);
-    if (key.unicode() == 13 && EffectiveNavigation().EnterAsTab) {
-        key = QChar();
-        SelectNextControl(true);
-    }
+    ItemKeyPress(key, false, false, false);
 }
 
 void TOrvRadioBtn::PaintMark(QPainter& canvas, const QRect& mark, const TOrvItemPaintColors& colors)

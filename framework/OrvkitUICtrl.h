@@ -215,4 +215,28 @@ TOrvBlankSettings EffectiveBlanks(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usa
                                   const TOrvBlankSettings& own);
 bool EffectiveNegAsBrackets(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, bool own);
 
+/// The special-colour decision of a control: by the SpecialColorType of the set in use,
+/// the control's popup menu, or the handler (the UI control's while its set is in use).
+bool DecideSpecialColor(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, const TOrvBaseStartEditColorSet& own,
+                        const TOrvSpecialColorEvent& ownHandler, bool hasPopup, bool autoPopup, QObject* sender);
+
+/// Moves a control's link to `value`: off the old UI control's notify list and
+/// free-notification, onto the new one's. False when it is linked there already.
+template <class Control>
+bool RelinkUICtrl(Control& control, QPointer<TOrvUICtrl>& link, TOrvUICtrl* value)
+{
+    if (value == link)
+        return false;
+    if (link) {
+        link->RemoveFromNotifyList(&control);
+        control.RemoveFreeNotification(link);
+    }
+    link = value;
+    if (value) {
+        control.FreeNotification(value);
+        value->AddToNotifyList(&control);
+    }
+    return true;
+}
+
 } // namespace orv

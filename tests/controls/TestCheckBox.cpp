@@ -256,6 +256,27 @@ TEST_F(CheckFixture, FlatBoxOnFocusShowsItsFrameOnlyWhenFocusedOrHot)
     EXPECT_EQ(PixelAt(&b, corner), Rgb(clBlue, &b));
 }
 
+TEST_F(CheckFixture, SpecialColoursFollowTheDecision)
+{
+    TOrvCheckBox& b = *boxes[0];
+    const QPoint centre = ItemMarkRect(b.Geometry()).center();
+    b.ColorSet().SetSpecialColorType(escEvent);
+    b.ColorSet().SetRWSpecialColor(clRed);
+    bool special = true;
+    b.OnSpecialColor = [&](QObject* sender, bool& use) {
+        EXPECT_EQ(sender, &b);
+        use = special;
+    };
+    EXPECT_EQ(PixelAt(&b, centre), Rgb(clRed, &b));
+    special = false;
+    EXPECT_EQ(PixelAt(&b, centre), Rgb(clWindow, &b));
+    b.ColorSet().SetSpecialColorType(escPopup);
+    EXPECT_FALSE(b.DecideSpecial());
+    TOrvPopupMenu menu;
+    b.SetPopupMenu(&menu);
+    EXPECT_TRUE(b.DecideSpecial());
+}
+
 TEST_F(CheckFixture, UpdateSuppressesPainting)
 {
     TOrvCheckBox& b = *boxes[0];

@@ -340,6 +340,15 @@ TEST_F(GroupFixture, AUserTickRecomputesTheValue)
     EXPECT_EQ(CheckItem(3)->State(), cbUnchecked) << "the group took the key: the box is not null itself";
 }
 
+TEST_F(GroupFixture, ABoxOfACheckGroupIsNeverNullItself)
+{
+    check->SetAllowKbdNull(false);
+    Focus(CheckItem(1));
+    QTest::keyClick(CheckItem(1), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(check->Null());
+    EXPECT_EQ(CheckItem(1)->State(), cbUnchecked);
+}
+
 TEST_F(GroupFixture, EscInACheckGroupRestoresTheCurrentItemButNotTheTicks)
 {
     Focus(CheckItem(0));

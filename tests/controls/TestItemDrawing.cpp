@@ -1,3 +1,4 @@
+#include <orvkit/controls/OrvkitItemControl.h>
 #include <orvkit/controls/OrvkitItemDrawing.h>
 
 #include <gtest/gtest.h>
@@ -81,6 +82,26 @@ TEST(ItemLayout, WithoutCaptionRightToLeftAndDegenerateSizes)
         EXPECT_TRUE(rect.width() >= 0 && rect.height() >= 0);
     l.Count = 0;
     EXPECT_TRUE(LayoutItemRects(l).empty());
+}
+
+TEST(ItemKeys, RuleNamesTheActionAndSwallowsTheKey)
+{
+    const struct {
+        char16_t key;
+        TOrvItemKeyContext context;
+        TOrvItemKeyAction action;
+    } cases[] = {
+        {13, {true, true, false, true}, eikNextControl}, {13, {false, true, false, true}, eikNone},
+        {27, {true, true, false, true}, eikUndo},        {27, {true, false, false, true}, eikNone},
+        {32, {true, true, true, true}, eikToggle},       {32, {true, true, false, true}, eikNone},
+        {14, {true, true, false, true}, eikMakeNull},    {14, {true, true, false, false}, eikNone},
+        {u'a', {true, true, true, true}, eikNone},
+    };
+    for (const auto& c : cases) {
+        QChar key(c.key);
+        EXPECT_EQ(ItemKeyRule(key, c.context), c.action) << int(c.key);
+        EXPECT_EQ(key.isNull(), c.action != eikNone) << int(c.key);
+    }
 }
 
 } // namespace
