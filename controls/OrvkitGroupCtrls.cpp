@@ -220,6 +220,19 @@ void TOrvCustomItemGroup::LayoutItems()
     }
 }
 
+QWidget* TOrvCustomItemGroup::FocusTarget() const
+{
+    if (QWidget* current = ItemControl(fItemIndex); current && current->isEnabled())
+        return current;
+    return TOrvGroupBox::FocusTarget();
+}
+
+void TOrvCustomItemGroup::DoEnter()
+{
+    fEnterIndex = fItemIndex;
+    TOrvGroupBox::DoEnter();
+}
+
 void TOrvCustomItemGroup::KeyPress(QChar& key)
 {
     // Esc is the group's alone: an item's own undo would part its box from the group's value.
@@ -321,12 +334,12 @@ void TOrvCustomRadioGroup::CheckItemAt(int index)
 void TOrvCustomRadioGroup::SetItemIndex(int value)
 {
     if (Loading()) {
-        fItemIndex = value;
+        StoreItemIndex(value);
         return;
     }
     value = std::clamp(value, -1, ItemCount() - 1);
-    if (value != fItemIndex) {
-        fItemIndex = value;
+    if (value != ItemIndex()) {
+        StoreItemIndex(value);
         CheckItemAt(value);
         emit ItemIndexChanged();
     }
@@ -341,13 +354,13 @@ void TOrvCustomRadioGroup::SetNull(bool value)
 
 void TOrvCustomRadioGroup::ItemsRebuilt()
 {
-    fItemIndex = std::min(fItemIndex, ItemCount() - 1);
-    CheckItemAt(fItemIndex);
+    StoreItemIndex(std::min(ItemIndex(), ItemCount() - 1));
+    CheckItemAt(ItemIndex());
 }
 
 void TOrvCustomRadioGroup::ItemClicked(TOrvCustomSelectBtn& item)
 {
-    const int old = fItemIndex;
+    const int old = ItemIndex();
     const int chosen = IndexOf(&item);
     SetItemIndex(chosen);
     bool allow = true;
@@ -357,28 +370,15 @@ void TOrvCustomRadioGroup::ItemClicked(TOrvCustomSelectBtn& item)
         FireClick();
         return;
     }
-    fItemIndex = old;
+    StoreItemIndex(old);
     CheckItemAt(old);
     emit ItemIndexChanged();
 }
 
 void TOrvCustomRadioGroup::UndoToEntry()
 {
-    fItemIndex = std::clamp(fEnterIndex, -1, ItemCount() - 1);
-    CheckItemAt(fItemIndex);
-}
-
-QWidget* TOrvCustomRadioGroup::FocusTarget() const
-{
-    if (QWidget* checked = ItemControl(fItemIndex); checked && checked->isEnabled())
-        return checked;
-    return TOrvCustomItemGroup::FocusTarget();
-}
-
-void TOrvCustomRadioGroup::DoEnter()
-{
-    fEnterIndex = fItemIndex;
-    TOrvCustomItemGroup::DoEnter();
+    StoreItemIndex(std::clamp(EnterIndex(), -1, ItemCount() - 1));
+    CheckItemAt(ItemIndex());
 }
 
 // ---- TOrvCustomCheckGroup
@@ -502,7 +502,7 @@ void TOrvCustomCheckGroup::ItemsRebuilt()
 
 void TOrvCustomCheckGroup::ItemClicked(TOrvCustomSelectBtn& item)
 {
-    fItemIndex = IndexOf(&item);
+    StoreItemIndex(IndexOf(&item));
     FireStateChange();
     FireClick();
     uint32_t value = 0;
@@ -517,20 +517,7 @@ void TOrvCustomCheckGroup::ItemClicked(TOrvCustomSelectBtn& item)
 
 void TOrvCustomCheckGroup::UndoToEntry()
 {
-    fItemIndex = fEnterIndex;
-}
-
-QWidget* TOrvCustomCheckGroup::FocusTarget() const
-{
-    if (QWidget* current = ItemControl(fItemIndex); current && current->isEnabled())
-        return current;
-    return TOrvCustomItemGroup::FocusTarget();
-}
-
-void TOrvCustomCheckGroup::DoEnter()
-{
-    fEnterIndex = fItemIndex;
-    TOrvCustomItemGroup::DoEnter();
+    StoreItemIndex(EnterIndex());
 }
 
 } // namespace orv

@@ -54,6 +54,10 @@ public:
 
     /// The item controls, one per line shown.
     int ItemCount() const { return int(fControls.size()); }
+    /// The checked item of a radio group, the box clicked last in a check group; −1 for none.
+    int ItemIndex() const { return fItemIndex; }
+    /// The item index saved on entering, which Esc returns to.
+    int EnterIndex() const { return fEnterIndex; }
     TOrvCustomSelectBtn* ItemControl(int index) const;
     /// Asks the enabled state and the item colours of every item anew.
     void RedrawItems();
@@ -80,6 +84,10 @@ protected:
     void FireStateChange();
     void FireClick();
     int IndexOf(const QObject* item) const;
+    void StoreItemIndex(int value) { fItemIndex = value; }
+    /// The item at the item index, else the first that can take the focus.
+    QWidget* FocusTarget() const override;
+    void DoEnter() override;
     /// While true, clicks of the items do not reach ItemClicked.
     bool IgnoringClicks() const { return fIgnoreClicks > 0; }
     /// Runs `change` with the items' clicks ignored.
@@ -125,6 +133,8 @@ private:
     int fItemMargin = 6;
     int fTopMargin = 1;
     int fIgnoreClicks = 0;
+    int fItemIndex = -1;
+    int fEnterIndex = -1;
     bool fAllowKbdNull = true;
     Qt::PenStyle fFocusPenStyle = Qt::DotLine;
 };
@@ -175,13 +185,10 @@ public:
     explicit TOrvCustomRadioGroup(QWidget* parent = nullptr);
 
     /// −1 for none. Kept to −1..count−1; OnStateChange fires after every assignment.
-    int ItemIndex() const { return fItemIndex; }
     void SetItemIndex(int value);
-    bool Null() const { return fItemIndex == -1; }
+    bool Null() const { return ItemIndex() == -1; }
     /// True checks no item; false does nothing.
     void SetNull(bool value);
-    /// The index saved on entering, which Esc returns to.
-    int EnterIndex() const { return fEnterIndex; }
 
     TOrvBeforeItemChangeEvent OnBeforeChange;
 
@@ -194,15 +201,10 @@ protected:
     void ItemClicked(TOrvCustomSelectBtn& item) override;
     void UndoToEntry() override;
     void MakeNull() override { SetNull(true); }
-    QWidget* FocusTarget() const override;
-    void DoEnter() override;
 
 private:
     /// Checks the item at the index (none for −1) without a click.
     void CheckItemAt(int index);
-
-    int fItemIndex = -1;
-    int fEnterIndex = -1;
 };
 
 class TOrvRadioGroup : public TOrvCustomRadioGroup {
@@ -246,10 +248,6 @@ public:
     void ToggleBox(int index);
     bool BoxIsSet(int index) const;
 
-    /// The box clicked last, −1 for none.
-    int ItemIndex() const { return fItemIndex; }
-    int EnterIndex() const { return fEnterIndex; }
-
     TNotifyEvent OnValueChange;
 
 signals:
@@ -261,8 +259,6 @@ protected:
     void ItemClicked(TOrvCustomSelectBtn& item) override;
     void UndoToEntry() override;
     void MakeNull() override { SetNull(true); }
-    QWidget* FocusTarget() const override;
-    void DoEnter() override;
 
 private:
     uint32_t BoxMask() const;
@@ -271,8 +267,6 @@ private:
 
     TOrvLongBitList fValue = 0;
     bool fNull = false;
-    int fItemIndex = -1;
-    int fEnterIndex = -1;
     TOrvCheckStyle fCheckStyle = ecsTick;
 };
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace orv {
 namespace {
@@ -232,6 +233,21 @@ TEST_F(CheckFixture, BoxColoursFollowTheState)
     b.SetUICtrl(&ui);
     b.SetUIUsage({eutNavigation});
     EXPECT_EQ(PixelAt(&b, centre), Rgb(clAqua, &b)) << "the UI control's set paints whatever the usage";
+}
+
+TEST_F(CheckFixture, AUIControlThatGoesAwayIsLetGo)
+{
+    TOrvCheckBox& b = *boxes[0];
+    b.ColorSet().SetRWColor(clRed);
+    const QPoint centre = ItemMarkRect(b.Geometry()).center();
+    auto ui = std::make_unique<TOrvUICtrl>();
+    ui->ColorSet()->SetRWColor(clLime);
+    b.SetUICtrl(ui.get());
+    EXPECT_TRUE(ui->IsAttached(&b));
+    EXPECT_EQ(PixelAt(&b, centre), Rgb(clLime, &b));
+    ui.reset();
+    EXPECT_EQ(b.UICtrl(), nullptr);
+    EXPECT_EQ(PixelAt(&b, centre), Rgb(clRed, &b));
 }
 
 TEST_F(CheckFixture, FlatBoxOnFocusShowsItsFrameOnlyWhenFocusedOrHot)
