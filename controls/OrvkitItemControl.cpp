@@ -65,7 +65,7 @@ QString TOrvItemControlBase::Version() const
 
 void TOrvItemControlBase::SetUICtrl(TOrvUICtrl* value)
 {
-    if (!RelinkUICtrl(*this, fUICtrl, value))
+    if (!Reattach(*this, fUICtrl, value))
         return;
     UICtrlChanged();
     RecreateWnd();

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -99,5 +100,25 @@ public:
 
     QString Version() const;
 };
+
+/// Points `field` of the component `self` at `value`, a component that keeps a notify
+/// list: `self` leaves the old one's list and joins the new one's, with free-notification
+/// so that it hears of the new one's destruction. False when nothing changed.
+template <class Self, class Target>
+bool Reattach(Self& self, QPointer<Target>& field, Target* value)
+{
+    if (value == field)
+        return false;
+    if (field) {
+        field->RemoveFromNotifyList(&self);
+        self.RemoveFreeNotification(field);
+    }
+    field = value;
+    if (value) {
+        self.FreeNotification(value);
+        value->AddToNotifyList(&self);
+    }
+    return true;
+}
 
 } // namespace orv

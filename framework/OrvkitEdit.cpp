@@ -90,7 +90,7 @@ const TOrvEditColorSet& TOrvCustomStartEdit::EffectiveColorSet() const
 
 void TOrvCustomStartEdit::SetUICtrl(TOrvUICtrl* value)
 {
-    if (!RelinkUICtrl(*this, fUICtrl, value))
+    if (!Reattach(*this, fUICtrl, value))
         return;
     RecreateWnd();
     ApplyNavigationTabStop();

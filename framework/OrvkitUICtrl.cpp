@@ -275,17 +275,7 @@ TOrvUICtrl::~TOrvUICtrl()
 
 void TOrvUICtrl::SetStoreCtrl(TOrvStoreCtrl* value)
 {
-    if (value == fStoreCtrl)
-        return;
-    if (fStoreCtrl) {
-        fStoreCtrl->RemoveFromNotifyList(this);
-        RemoveFreeNotification(fStoreCtrl);
-    }
-    fStoreCtrl = value;
-    if (value) {
-        FreeNotification(value);
-        value->AddToNotifyList(this);
-    }
+    Reattach(*this, fStoreCtrl, value);
 }
 
 void TOrvUICtrl::SetNullStr(const QString& value)

@@ -220,23 +220,4 @@ bool EffectiveNegAsBrackets(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, bo
 bool DecideSpecialColor(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, const TOrvBaseStartEditColorSet& own,
                         const TOrvSpecialColorEvent& ownHandler, bool hasPopup, bool autoPopup, QObject* sender);
 
-/// Moves a control's link to `value`: off the old UI control's notify list and
-/// free-notification, onto the new one's. False when it is linked there already.
-template <class Control>
-bool RelinkUICtrl(Control& control, QPointer<TOrvUICtrl>& link, TOrvUICtrl* value)
-{
-    if (value == link)
-        return false;
-    if (link) {
-        link->RemoveFromNotifyList(&control);
-        control.RemoveFreeNotification(link);
-    }
-    link = value;
-    if (value) {
-        control.FreeNotification(value);
-        value->AddToNotifyList(&control);
-    }
-    return true;
-}
-
 } // namespace orv
