@@ -318,8 +318,12 @@ void TOrvCustomSelectBtn::PaintCaption(QPainter& canvas, const TOrvItemGeometry&
     const QPalette& pal = palette();
     const QRect captionRect = ItemCaptionRect(g);
     const int flags = ItemCaptionFlags(g);
-    DrawStyledText(canvas, captionRect, Caption(), style, ColorToQColor(color, pal), colors.Items.ItemStyle(), flags,
-                   pal);
+    QColor textColor = ColorToQColor(color, pal);
+    // The disabled caption colour defaults to the window colour, which is also the
+    // control's own: such a caption would vanish, so it greys out instead.
+    if (!isEnabled() && textColor.rgb() == ColorToQColor(Color(), pal).rgb())
+        textColor = pal.color(QPalette::Disabled, QPalette::WindowText);
+    DrawStyledText(canvas, captionRect, Caption(), style, textColor, colors.Items.ItemStyle(), flags, pal);
     if (!hasFocus() || fFocusPenStyle == Qt::NoPen)
         return;
     QFont font = canvas.font();

@@ -132,6 +132,21 @@ TEST_F(CheckFixture, ReadOnlyAndDisabledBoxesKeepTheirState)
     EXPECT_TRUE(b.TabStop()) << "the navigation default may keep the tab stop";
 }
 
+TEST_F(CheckFixture, DisabledCaptionStaysVisibleOnTheDefaultColours)
+{
+    // The default disabled caption colour is the window colour, the box's own background.
+    TOrvCheckBox& b = *boxes[1];
+    b.SetCaption(QStringLiteral("MMMM"));
+    b.setEnabled(false);
+    const QImage image = b.grab().toImage();
+    const QRgb background = Rgb(b.Color(), &b);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = b.BoxWidth() + b.CaptionGap(); x < image.width(); ++x)
+            ink += image.pixel(x, y) != background ? 1 : 0;
+    EXPECT_GT(ink, 20);
+}
+
 TEST_F(CheckFixture, EscReturnsToTheStateAtEntryWithoutEvents)
 {
     TOrvCheckBox& b = *boxes[0];
