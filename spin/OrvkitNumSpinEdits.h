@@ -5,18 +5,7 @@
 
 namespace orv {
 
-struct TOrvPosSpinTraits {
-    using TEdit = TOrvPosEdit;
-    using TValue = uint32_t;
-    using TWide = int64_t;
-    using TStep = int32_t;
-    static constexpr TWide kLowest = 0;
-    static constexpr TWide kHighest = std::numeric_limits<uint32_t>::max();
-    static constexpr TWide kDefaultMax = 100;
-    static TWide Read(TEdit& edit) { return edit.AsInt64(); }
-    static void Write(TEdit& edit, TWide value) { edit.SetAsInt64(value); }
-};
-
+/// The float spin edit steps in extended over the whole extended range.
 struct TOrvFloatSpinTraits {
     using TEdit = TOrvFloatEdit;
     using TValue = Extended;
@@ -24,9 +13,10 @@ struct TOrvFloatSpinTraits {
     using TStep = Extended;
     static constexpr TWide kLowest = std::numeric_limits<Extended>::lowest();
     static constexpr TWide kHighest = std::numeric_limits<Extended>::max();
-    static constexpr TWide kDefaultMax = 100;
     static TWide Read(TEdit& edit) { return edit.AsFloat(); }
     static void Write(TEdit& edit, TWide value) { edit.SetAsFloat(value); }
+    /// A value read back from the text stands for the bound when it shows as the bound.
+    static bool AtBound(const TEdit& edit, TWide value, TWide bound);
 };
 
 /// The unsigned 32-bit spin edit: 0 within [0, 100] at start.

@@ -85,6 +85,8 @@ void TOrvCustomSpinEdit::SafeSpin(TOrvSpinMove move)
 
 void TOrvCustomSpinEdit::SetInterval(unsigned value)
 {
+    if (value == fInterval)
+        return;
     fInterval = value;
     fUpBtn->SetInterval(value);
     fDownBtn->SetInterval(value);
@@ -92,6 +94,8 @@ void TOrvCustomSpinEdit::SetInterval(unsigned value)
 
 void TOrvCustomSpinEdit::SetAutoSize(bool value)
 {
+    if (value == AutoSize())
+        return;
     Edit()->SetAutoSize(value);
     if (value)
         resize(width(), Edit()->sizeHint().height());

@@ -196,19 +196,21 @@ private:
 
 /// The value type of a spin edit: the value edit, the public value type, the wide type
 /// every step is computed in, the step type, the type's range and how the edit is read
-/// and written.
-struct TOrvIntSpinTraits {
-    using TEdit = TOrvIntEdit;
-    using TValue = int32_t;
+/// and written. This one serves the 32-bit integer spin edits.
+template <class Edit, typename Value>
+struct TOrvIntegerSpinTraits {
+    using TEdit = Edit;
+    using TValue = Value;
     using TWide = int64_t;
     using TStep = int32_t;
-    static constexpr TWide kLowest = std::numeric_limits<int32_t>::min();
-    static constexpr TWide kHighest = std::numeric_limits<int32_t>::max();
-    static constexpr TWide kDefaultMax = 100;
+    static constexpr TWide kLowest = std::numeric_limits<Value>::min();
+    static constexpr TWide kHighest = std::numeric_limits<Value>::max();
     // The 64-bit value, so that a typed value beyond 32 bits clamps rather than wraps.
     static TWide Read(TEdit& edit) { return edit.AsInt64(); }
     static void Write(TEdit& edit, TWide value) { edit.SetAsInt64(value); }
 };
+using TOrvIntSpinTraits = TOrvIntegerSpinTraits<TOrvIntEdit, int32_t>;
+using TOrvPosSpinTraits = TOrvIntegerSpinTraits<TOrvPosEdit, uint32_t>;
 
 /// The value handling of a spin edit over TOrvCustomSpinEdit, for one value type: the
 /// bounds, the amounts, wrapping and Unbounded, and the numeric switches of the value edit.
@@ -293,7 +295,7 @@ public:
 protected:
     explicit TOrvSpinValueT(QWidget* parent) : TOrvCustomSpinEdit(parent, std::make_unique<TEdit>())
     {
-        fRange.Max = Traits::kDefaultMax;
+        fRange.Max = 100;
         fRange.Step = 1;
         fRange.PageStep = 10;
     }
@@ -311,7 +313,15 @@ protected:
         fUnbounded = value;
     }
 
-    void Spin(TOrvSpinMove move) override { WriteClamped(SpinTarget(move, ReadClamped(), fRange)); }
+    void Spin(TOrvSpinMove move) override
+    {
+        TWide value = ReadClamped();
+        if (AtBound(value, fRange.Max))
+            value = fRange.Max;
+        else if (AtBound(value, fRange.Min))
+            value = fRange.Min;
+        WriteClamped(SpinTarget(move, value, fRange));
+    }
     void ClampValue() override { ReadClamped(); }
 
 private:
@@ -322,6 +332,15 @@ private:
             return !std::isnan(value);
         else
             return true;
+    }
+    /// Whether a value read from the edit stands for the bound; a type whose edit rounds
+    /// what it shows says so in its traits.
+    bool AtBound(TWide value, TWide bound) const
+    {
+        if constexpr (requires(const TEdit& edit) { Traits::AtBound(edit, value, bound); })
+            return Traits::AtBound(ValueEdit(), value, bound);
+        else
+            return value == bound;
     }
     TWide ReadClamped()
     {

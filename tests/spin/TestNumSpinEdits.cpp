@@ -96,6 +96,24 @@ TEST_F(FloatSpinTest, StepsStopAtAndWrapFromTheBounds)
     EXPECT_EQ(spin->Text(), QStringLiteral("1.5000"));
 }
 
+TEST_F(FloatSpinTest, ABoundThatShowsRoundedStillWraps)
+{
+    spin->SetWrap(true);
+    spin->SetMin(-1);
+    spin->SetMax(0.12344L); // shows as 0.1234 and reads back below the bound
+    spin->SetValue(spin->Max());
+    EXPECT_EQ(spin->Text(), QStringLiteral("0.1234"));
+    QTest::keyClick(spin->Edit(), Qt::Key_Up);
+    EXPECT_EQ(spin->Text(), QStringLiteral("-1.0000"));
+    QTest::keyClick(spin->Edit(), Qt::Key_Down);
+    EXPECT_EQ(spin->Text(), QStringLiteral("0.1234"));
+
+    EXPECT_TRUE(spin->setProperty("Max", 0.1)); // a double, not the nearest extended
+    spin->SetValue(spin->Max());
+    QTest::keyClick(spin->Edit(), Qt::Key_Up);
+    EXPECT_EQ(spin->Text(), QStringLiteral("-1.0000"));
+}
+
 TEST_F(FloatSpinTest, TheSignOfTheValueIsReported)
 {
     int signChanges = 0;

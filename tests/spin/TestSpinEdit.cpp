@@ -378,6 +378,14 @@ TEST_F(IntSpinTest, HeightLaysOutEditAndButtons)
     spin->setFont(big);
     EXPECT_EQ(spin->Edit()->font().pointSize(), big.pointSize());
     EXPECT_EQ(spin->Height(), spin->Edit()->sizeHint().height()) << "AutoSize follows the font";
+    spin->SetAutoSize(false);
+    spin->SetHeight(50);
+    big.setPointSize(big.pointSize() / 2);
+    spin->setFont(big);
+    EXPECT_EQ(spin->Height(), 50);
+    spin->SetAutoSize(true);
+    EXPECT_EQ(spin->Height(), spin->Edit()->sizeHint().height());
+    EXPECT_EQ(spin->DownBtn()->geometry().bottom(), spin->Height() - 1);
 }
 
 TEST(SpinEditLayoutTest, ALayoutKeepsTheSpinEditsHeight)
