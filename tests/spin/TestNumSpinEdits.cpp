@@ -1,5 +1,8 @@
 #include <orvkit/spin/OrvkitNumSpinEdits.h>
 
+#include <orvkit/core/OrvkitExceptions.h>
+#include <orvkit/core/OrvkitGlobals.h>
+
 #include "spin/SpinEditFixture.h"
 
 #include <cmath>
@@ -140,6 +143,22 @@ TEST_F(FloatSpinTest, ANaNIsNeverABoundAmountOrValue)
     EXPECT_EQ(spin->Value(), 3);
     QTest::keyClick(spin->Edit(), Qt::Key_Up);
     EXPECT_EQ(spin->Value(), 4);
+}
+
+TEST_F(FloatSpinTest, AStepOverATextThatDoesNotConvertNeitherThrowsNorMoves)
+{
+    int after = 0;
+    spin->OnAfterUpClick = [&](QObject*) { ++after; };
+    {
+        const TOrvScopedValue raising(GlobalRaiseFloatErrors, true);
+        spin->Edit()->setText(QStringLiteral("1.2.3"));
+        EXPECT_THROW(spin->ValueEdit().AsFloat(), Exception) << "reading the text raises";
+        EXPECT_NO_THROW(spin->StepUp());
+        EXPECT_NO_THROW(QTest::keyClick(spin->Edit(), Qt::Key_PageUp));
+        EXPECT_EQ(spin->Edit()->text(), QStringLiteral("1.2.3"));
+        EXPECT_EQ(after, 1);
+    }
+    spin->SetValue(2);
 }
 
 TEST_F(FloatSpinTest, DisplaySwitchesReachTheValueEdit)
