@@ -5,6 +5,7 @@
 #include <orvkit/framework/OrvkitUICtrl.h>
 
 #include <QIcon>
+#include <QMouseEvent>
 
 namespace orv {
 
@@ -38,6 +39,7 @@ TOrvCustomSpinEdit::TOrvCustomSpinEdit(QWidget* parent, std::unique_ptr<TOrvBase
         if (OnNull)
             OnNull(this);
     };
+    Edit()->installEventFilter(this);
     Edit()->OnSpecialColor = [this](QObject*, bool& useSpecialColor) {
         if (OnSpecialColor)
             OnSpecialColor(this, useSpecialColor);
@@ -47,6 +49,7 @@ TOrvCustomSpinEdit::TOrvCustomSpinEdit(QWidget* parent, std::unique_ptr<TOrvBase
 TOrvCustomSpinEdit::~TOrvCustomSpinEdit()
 {
     // The edit outlives this part of the panel while Qt deletes the children.
+    Edit()->removeEventFilter(this);
     Edit()->OnNull = nullptr;
     Edit()->OnSpecialColor = nullptr;
 }
@@ -161,6 +164,21 @@ void TOrvCustomSpinEdit::EditKeyPress(QChar& key)
     TOrvEditBtnPanel::EditKeyPress(key);
     if (!fEditorEnabled && key.unicode() >= 32)
         key = QChar();
+}
+
+bool TOrvCustomSpinEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit()) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && Edit()->rect().contains(mouse->position().toPoint()) && OnClick)
+                OnClick(this);
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && OnDblClick)
+                OnDblClick(this);
+        }
+    }
+    return TOrvEditBtnPanel::eventFilter(watched, event);
 }
 
 void TOrvCustomSpinEdit::ColorSetChangeRelay()

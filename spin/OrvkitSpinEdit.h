@@ -159,6 +159,9 @@ public:
     TNotifyEvent OnAfterUpClick;
     TNotifyEvent OnAfterDownClick;
     TNotifyEvent OnNull;
+    /// A left-button click (a double click) in the value edit.
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
     /// Asked by the value edit, with the spin edit as the sender.
     TOrvSpecialColorEvent OnSpecialColor;
 
@@ -178,6 +181,7 @@ protected:
     void EditKeyPress(QChar& key) override;
     void EditRawKeyDown(uint16_t& key, TShiftState shift) override;
     void ColorSetChangeRelay() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     /// Runs a move of the buttons or keys. A text that does not convert leaves the value

@@ -414,6 +414,24 @@ TEST_F(IntSpinTest, ButtonsFollowTheFlatSwitchOfTheSetInForce)
     EXPECT_EQ(spin->Edit()->UICtrl(), ui.get());
 }
 
+TEST_F(IntSpinTest, ClicksInTheValueEditReachThePanelsHandlers)
+{
+    int clicks = 0, doubles = 0;
+    spin->OnClick = [&](QObject* s) {
+        EXPECT_EQ(s, spin);
+        ++clicks;
+    };
+    spin->OnDblClick = [&](QObject*) { ++doubles; };
+    QTest::mouseClick(spin->Edit(), Qt::LeftButton);
+    QTest::mouseClick(spin->Edit(), Qt::RightButton);
+    EXPECT_EQ(clicks, 1);
+    QTest::mouseDClick(spin->Edit(), Qt::LeftButton);
+    EXPECT_EQ(doubles, 1);
+    const int before = clicks;
+    QTest::mouseClick(spin->UpBtn(), Qt::LeftButton);
+    EXPECT_EQ(clicks, before) << "the buttons step, they do not click the edit";
+}
+
 TEST_F(IntSpinTest, TheSpecialColourQuestionReachesThePanelsHandler)
 {
     QObject* sender = nullptr;
