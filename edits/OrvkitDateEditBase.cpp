@@ -32,7 +32,7 @@ void TOrvDateEditBase::DoDisplay()
     }
     QString shown;
     {
-        const TOrvScopedValue blank(GlobalBlankWhenZero, BlankWhenZero());
+        const TOrvScopedValue blank(GlobalBlankWhenZero, BlanksZero());
         const TOrvScopedValue raise(GlobalRaiseDateErrors, false);
         shown = FormatValue();
     }
@@ -78,6 +78,17 @@ void TOrvDateEditBase::ReportBounds(TOrvBoundsValidationtype kind, const QString
     const char* message = kind == evtBelowLower ? kBelowLower : kAboveUpper;
     ShowErrorBox(this, QCoreApplication::translate("OrvkitDateEditBase", message) + u' ' + bound);
     setFocus(Qt::OtherFocusReason);
+}
+
+void TOrvDateEditBase::CheckBounds(double value, double lower, double upper,
+                                   const std::function<QString(double)>& boundText)
+{
+    if (value < lower)
+        ReportBounds(evtBelowLower, boundText(lower));
+    else if (value > upper)
+        ReportBounds(evtAboveUpper, boundText(upper));
+    else
+        ReportBounds(evtNone, QString());
 }
 
 void TOrvDateEditBase::RaiseTextError(const QString& message, const QString& text)

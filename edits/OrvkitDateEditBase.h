@@ -42,6 +42,8 @@ protected:
     void DoDisplay() override;
     void ConvertText() final;
 
+    /// BlankWhenZero in use: the own switch or the UI control's date switch.
+    bool BlanksZero() const { return EffectiveBlanks().BlankWhenZero; }
     /// After a setter stored a new value: leaves the null state and shows the value.
     void ValueStored();
     /// Whether the text is the one the edit last showed for its value.
@@ -49,6 +51,9 @@ protected:
     /// Records the violation for the base and reports it: OnBoundsError when assigned,
     /// otherwise an error box ending in `bound`, after which the focus comes back.
     void ReportBounds(TOrvBoundsValidationtype kind, const QString& bound);
+    /// Compares the value with the bounds and reports a violation with the bound as
+    /// `boundText` writes it.
+    void CheckBounds(double value, double lower, double upper, const std::function<QString(double)>& boundText);
     /// Raises EConvertError: `message`, a space and the text.
     [[noreturn]] static void RaiseTextError(const QString& message, const QString& text);
 

@@ -85,7 +85,7 @@ bool TOrvYearEdit::IsLeapYear() const
 QString TOrvYearEdit::FormatValue()
 {
     // Year 0 is what empty or unreadable text gives; a blank zero stays blank.
-    if (fYear < 100 && !(fYear == 0 && BlankWhenZero())) {
+    if (fYear < 100 && !(fYear == 0 && BlanksZero())) {
         const TYearRuleScope rule(fYearDigitType, fYearCutOff);
         fYear = CompleteTwoDigitYear(fYear);
     }
@@ -115,12 +115,7 @@ void TOrvYearEdit::ValidateBounds()
 
 void TOrvYearEdit::ValidateYearBounds()
 {
-    if (fYear < fBoundLowerYear)
-        ReportBounds(evtBelowLower, QString::number(fBoundLowerYear));
-    else if (fYear > fBoundUpperYear)
-        ReportBounds(evtAboveUpper, QString::number(fBoundUpperYear));
-    else
-        ReportBounds(evtNone, QString());
+    CheckBounds(fYear, fBoundLowerYear, fBoundUpperYear, [](double bound) { return QString::number(bound); });
 }
 
 // ---- TOrvDateEdit
@@ -307,7 +302,7 @@ void TOrvDateEdit::ReadText(const QString& typed)
         StoreDate(FileTimeZeroDate);
         return;
     }
-    if (text.isEmpty() && BlankWhenZero()) {
+    if (text.isEmpty() && BlanksZero()) {
         StoreDate(0);
         return;
     }
@@ -347,12 +342,7 @@ void TOrvDateEdit::ValidateBounds()
     if (!BoundsEnabled())
         return;
     const TOrvScopedValue raise(GlobalRaiseDateErrors, false);
-    if (fDate < fBoundLower)
-        ReportBounds(evtBelowLower, DateToText(fBoundLower));
-    else if (fDate > fBoundUpper)
-        ReportBounds(evtAboveUpper, DateToText(fBoundUpper));
-    else
-        ReportBounds(evtNone, QString());
+    CheckBounds(fDate, fBoundLower, fBoundUpper, DateToText);
 }
 
 } // namespace orv

@@ -20,6 +20,10 @@ TOrvBaseDateTimeEdit::TOrvBaseDateTimeEdit(QWidget* parent)
     setTabOrder(fDateEdit, fTimeEdit);
     Connect(fDateEdit, 0);
     Connect(fTimeEdit, 1);
+    fDateEdit->OnKeyPress = [this](QObject* sender, QChar& key) {
+        if (OnKeyPress)
+            OnKeyPress(sender, key);
+    };
     fDateEdit->OnColorSetChange = [this](QObject*) {
         fTimeEdit->ColorSet().Assign(fDateEdit->ColorSet());
         if (OnColorSetChange)

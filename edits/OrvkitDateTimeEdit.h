@@ -149,7 +149,7 @@ public:
     TNotifyEvent OnNullChange;
     TNotifyEvent OnColorSetChange;
     TOrvSpecialColorEvent OnSpecialColor;
-    // The children's own events; Sender is the child.
+    // The children's own events; Sender is the child. Key presses are the date edit's.
     TNotifyEvent& OnDateExit = fDateEdit->OnExit;
     TNotifyEvent& OnTimeExit = fTimeEdit->OnExit;
     TOrvConvertErrorEvent& OnDateConvertError = fDateEdit->OnConvertError;
@@ -191,6 +191,7 @@ class TOrvDateTimeEdit : public TOrvBaseDateTimeEdit {
     Q_PROPERTY(int TimeWidth READ TimeWidth WRITE SetTimeWidth)
     Q_PROPERTY(int Gap READ Gap WRITE SetGap)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)

@@ -171,7 +171,7 @@ void TOrvDurationEdit::SetSuffix(TOrvDurationType unit, const QString& value)
 QString TOrvDurationEdit::FormatValue()
 {
     const double value = AsDuration();
-    if (BlankWhenZero() && value == 0)
+    if (BlanksZero() && value == 0)
         return QString();
     const TFormatScope scope(*this);
     const TOrvDurationType last = fShowDurationSeparators ? fLastDurationType : fDurationType;
@@ -181,7 +181,7 @@ QString TOrvDurationEdit::FormatValue()
 
 void TOrvDurationEdit::ReadText(const QString& text)
 {
-    if (text.isEmpty() && BlankWhenZero()) {
+    if (text.isEmpty() && BlanksZero()) {
         fDays = 0;
         return;
     }

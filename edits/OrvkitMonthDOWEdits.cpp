@@ -69,12 +69,7 @@ void TOrvNamedNumberEdit::ValidateBounds()
 {
     if (!BoundsEnabled())
         return;
-    if (fNumber < fBoundLower)
-        ReportBounds(evtBelowLower, QString::number(fBoundLower));
-    else if (fNumber > fBoundUpper)
-        ReportBounds(evtAboveUpper, QString::number(fBoundUpper));
-    else
-        ReportBounds(evtNone, QString());
+    CheckBounds(fNumber, fBoundLower, fBoundUpper, [](double bound) { return QString::number(bound); });
 }
 
 // ---- TOrvMonthEdit

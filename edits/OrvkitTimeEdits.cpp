@@ -140,12 +140,7 @@ void TOrvTimeEdit::ValidateBounds()
     if (!BoundsEnabled())
         return;
     const TOrvScopedValue raise(GlobalRaiseDateErrors, false);
-    if (fTime < fBoundLower)
-        ReportBounds(evtBelowLower, TimeToShortText(fBoundLower));
-    else if (fTime > fBoundUpper)
-        ReportBounds(evtAboveUpper, TimeToShortText(fBoundUpper));
-    else
-        ReportBounds(evtNone, QString());
+    CheckBounds(fTime, fBoundLower, fBoundUpper, TimeToShortText);
 }
 
 } // namespace orv

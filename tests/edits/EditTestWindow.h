@@ -55,7 +55,20 @@ public:
         });
         QTest::keyClick(w, Qt::Key_Tab);
         QApplication::processEvents();
+        // The offscreen platform does not give the window back its activation by itself.
+        if (!shown.isEmpty())
+            Show();
         return shown;
+    }
+    /// Replaces the text of an edit by typing and leaves it; returns the text of a box
+    /// that opened.
+    QString Enter(QWidget* edit, const QString& typed)
+    {
+        Focus(edit);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        Type(edit, typed);
+        return LeaveWithTab(edit);
     }
     QWidget& Window() { return fWindow; }
 

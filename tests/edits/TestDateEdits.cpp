@@ -1,5 +1,7 @@
 #include <orvkit/edits/OrvkitDateEdits.h>
 
+#include <orvkit/framework/OrvkitUICtrl.h>
+
 #include "EditTestWindow.h"
 
 #include <QMetaProperty>
@@ -130,15 +132,6 @@ protected:
         edit = fWindow.Add(new TOrvDateEdit(&fWindow.Window()));
         fWindow.Show();
     }
-    /// Types a text into the edit and leaves it; returns the text of a box that opened.
-    QString Enter(const QString& typed)
-    {
-        fWindow.Focus(edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        fWindow.Type(edit, typed);
-        return fWindow.LeaveWithTab(edit);
-    }
     TOrvDateEdit* edit = nullptr;
 };
 
@@ -156,11 +149,11 @@ TEST_F(DateEditFixture, StartsAtTodayInTheShortFormat)
 TEST_F(DateEditFixture, ImplyHistoricPutsALaterDayOfTheYearIntoLastYear)
 {
     edit->SetImplyHistoric(true);
-    Enter(QStringLiteral("15/12"));
+    fWindow.Enter(edit, QStringLiteral("15/12"));
     EXPECT_EQ(edit->Date(), D(2025, 12, 15));
     EXPECT_EQ(edit->text(), QStringLiteral("15/12/2025"));
     edit->SetImplyHistoric(false);
-    Enter(QStringLiteral("15/12"));
+    fWindow.Enter(edit, QStringLiteral("15/12"));
     EXPECT_EQ(edit->Date(), D(2026, 12, 15));
 }
 
@@ -168,7 +161,7 @@ TEST_F(DateEditFixture, TheEditsTwoDigitRuleReplacesTheProcessWideOneForTheCall)
 {
     GlobalTwoDigitYearMode = edyCutOff;
     edit->SetYearDigitType(edyHistoric);
-    Enter(QStringLiteral("1/1/30"));
+    fWindow.Enter(edit, QStringLiteral("1/1/30"));
     EXPECT_EQ(edit->Date(), D(1930, 1, 1));
     EXPECT_EQ(GlobalTwoDigitYearMode, edyCutOff);
     EXPECT_TRUE(GlobalRaiseDateErrors) << "the exit check restores the error switch";
@@ -196,7 +189,7 @@ TEST_F(DateEditFixture, UnfinishedTextIsZeroQuietlyAndFailsOnExit)
 TEST_F(DateEditFixture, IgnoreConvertErrorLeavesWithoutAMessage)
 {
     edit->SetIgnoreConvertError(true);
-    EXPECT_EQ(Enter(QStringLiteral("nonsense")), QString());
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("nonsense")), QString());
     EXPECT_NE(QApplication::focusWidget(), edit);
 }
 
@@ -211,7 +204,7 @@ TEST_F(DateEditFixture, LongAndCustomFormatsShowAndRead)
     edit->SetFormatType(edfCustom);
     edit->SetFormat(QStringLiteral("yyyy-mm-dd"));
     EXPECT_EQ(edit->text(), QStringLiteral("2026-03-10"));
-    Enter(QStringLiteral("2024-02-29"));
+    fWindow.Enter(edit, QStringLiteral("2024-02-29"));
     EXPECT_EQ(edit->Date(), D(2024, 2, 29));
     EXPECT_EQ(edit->text(), QStringLiteral("2024-02-29"));
 
@@ -299,9 +292,9 @@ TEST_F(DateEditFixture, FileTimeZeroShowsBlankAndExcludesBlankWhenZero)
     edit->SetAsFileTime(0);
     EXPECT_EQ(edit->Date(), TOrvDateEdit::FileTimeZeroDate);
     EXPECT_EQ(edit->text(), QString());
-    Enter(QStringLiteral("5/5/2020"));
+    fWindow.Enter(edit, QStringLiteral("5/5/2020"));
     EXPECT_NE(edit->AsFileTime(), 0u);
-    Enter(QString());
+    fWindow.Enter(edit, QString());
     EXPECT_EQ(edit->Date(), TOrvDateEdit::FileTimeZeroDate) << "empty text is the zero file time";
     EXPECT_EQ(edit->AsFileTime(), 0u);
 
@@ -316,24 +309,37 @@ TEST_F(DateEditFixture, DateBoundsOrYearBoundsOnExit)
     edit->SetBoundLower(D(2026, 1, 1));
     edit->SetBoundUpper(D(2026, 12, 31));
     edit->SetBoundsEnabled(true);
-    EXPECT_EQ(Enter(QStringLiteral("1/1/2027")), QStringLiteral("Your entered Value is above the upper limit of 31/12/2026"));
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("1/1/2027")), QStringLiteral("Your entered Value is above the upper limit of 31/12/2026"));
 
     edit->SetBoundLowerYear(2020);
     edit->SetBoundUpperYear(2030);
     edit->SetBoundsYearEnable(true);
     EXPECT_FALSE(edit->BoundsEnabled());
     fWindow.Show();
-    EXPECT_EQ(Enter(QStringLiteral("1/1/2027")), QString()) << "the year is within its bounds";
-    EXPECT_EQ(Enter(QStringLiteral("1/1/2019")), QStringLiteral("Your entered Value is below the lower limit of 2020"));
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("1/1/2027")), QString()) << "the year is within its bounds";
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("1/1/2019")), QStringLiteral("Your entered Value is below the lower limit of 2020"));
 
     edit->SetBoundsEnabled(true);
     EXPECT_FALSE(edit->BoundsYearEnable());
 }
 
+TEST_F(DateEditFixture, TheUIControlsDateBlankSwitchApplies)
+{
+    auto* ui = new TOrvUICtrl(&fWindow.Window());
+    ui->SetUseTypesInBlanks(true);
+    ui->SetDateBlankWhenZero(true);
+    edit->SetDate(0);
+    EXPECT_EQ(edit->text(), QStringLiteral("30/12/1899"));
+    edit->SetUICtrl(ui);
+    EXPECT_EQ(edit->text(), QString());
+    edit->SetUIUsage(TOrvUIUsageTypes{eutColorSet});
+    EXPECT_EQ(edit->text(), QStringLiteral("30/12/1899"));
+}
+
 TEST_F(DateEditFixture, BeforeConvertMayRewriteTheText)
 {
     edit->OnBeforeConvert = [](QObject*, QString& text) { text.replace(QStringLiteral("xmas"), QStringLiteral("25/12")); };
-    Enter(QStringLiteral("xmas"));
+    fWindow.Enter(edit, QStringLiteral("xmas"));
     EXPECT_EQ(edit->Date(), D(2026, 12, 25));
 }
 

@@ -14,14 +14,6 @@ protected:
         edit = fWindow.Add(new TOrvDurationEdit(&fWindow.Window()));
         fWindow.Show();
     }
-    void Enter(const QString& typed)
-    {
-        fWindow.Focus(edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        fWindow.Type(edit, typed);
-        fWindow.LeaveWithTab(edit);
-    }
     TOrvDurationEdit* edit = nullptr;
 };
 
@@ -88,16 +80,16 @@ TEST_F(DurationEditTest, TypedUnitDecidesHowTheNumberIsStored)
         {"1:12", 1.5},     {"-2", -2},      {"2.25", 2.25},
     };
     for (const Case& c : cases) {
-        Enter(QString::fromLatin1(c.typed));
+        fWindow.Enter(edit, QString::fromLatin1(c.typed));
         EXPECT_NEAR(edit->AsDays(), c.days, 1e-12) << c.typed;
     }
-    Enter(QStringLiteral("36 hours"));
+    fWindow.Enter(edit, QStringLiteral("36 hours"));
     EXPECT_EQ(edit->text(), QStringLiteral("1.50 days"));
 }
 
 TEST_F(DurationEditTest, HeldValueKeepsMoreThanTheShownDecimals)
 {
-    Enter(QStringLiteral("1.506"));
+    fWindow.Enter(edit, QStringLiteral("1.506"));
     EXPECT_EQ(edit->text(), QStringLiteral("1.51 days"));
     EXPECT_DOUBLE_EQ(edit->AsDays(), 1.506);
     edit->SetDurationType(dtHrs);
@@ -114,7 +106,7 @@ TEST_F(DurationEditTest, NullShowsTheNullTextNotAZero)
     edit->SetBlankWhenZero(true);
     edit->SetNull(false);
     EXPECT_EQ(edit->text(), QString()) << "a blank zero";
-    Enter(QString());
+    fWindow.Enter(edit, QString());
     EXPECT_EQ(edit->AsDays(), 0);
 }
 

@@ -13,14 +13,6 @@ protected:
         dow = fWindow.Add(new TOrvDOWEdit(&fWindow.Window()));
         fWindow.Show();
     }
-    QString Enter(QWidget* edit, const QString& typed)
-    {
-        fWindow.Focus(edit);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        fWindow.Type(edit, typed);
-        return fWindow.LeaveWithTab(edit);
-    }
     TOrvMonthEdit* month = nullptr;
     TOrvDOWEdit* dow = nullptr;
 };
@@ -46,7 +38,7 @@ TEST_F(NamedEditTest, MonthTextIsANumberOrAName)
         {"dec", 12, "Dec"}, {"13", 12, "Dec"}, {"x", 0, ""}, {"7", 7, "Jul"}, {"Ju", 6, "Jun"}, {"0", 0, ""},
     };
     for (const Case& c : cases) {
-        Enter(month, QString::fromLatin1(c.typed));
+        fWindow.Enter(month, QString::fromLatin1(c.typed));
         EXPECT_EQ(month->Month(), c.expected) << c.typed;
         EXPECT_EQ(month->MonthShort(), QString::fromLatin1(c.shortName)) << c.typed;
     }
@@ -68,18 +60,18 @@ TEST_F(NamedEditTest, MonthShowsTheChosenFormAndIgnoresMonthsAboveTwelve)
 
 TEST_F(NamedEditTest, DayOfWeekNumberingFollowsISO8601)
 {
-    Enter(dow, QStringLiteral("Sunday"));
+    fWindow.Enter(dow, QStringLiteral("Sunday"));
     EXPECT_EQ(dow->DOW(), 1);
     dow->SetISO8601(true);
     EXPECT_EQ(dow->DOW(), 1) << "the shown number is read again in ISO numbering";
     EXPECT_EQ(dow->DOWLong(), QStringLiteral("Monday"));
-    Enter(dow, QStringLiteral("Sunday"));
+    fWindow.Enter(dow, QStringLiteral("Sunday"));
     EXPECT_EQ(dow->DOW(), 7);
     dow->SetDOWFormat(edfLongDOW);
     EXPECT_EQ(dow->text(), QStringLiteral("Sunday"));
     dow->SetISO8601(false);
     EXPECT_EQ(dow->DOW(), 1) << "a shown name keeps its day";
-    Enter(dow, QStringLiteral("9"));
+    fWindow.Enter(dow, QStringLiteral("9"));
     EXPECT_EQ(dow->DOW(), 7) << "clamped";
     EXPECT_EQ(dow->text(), QStringLiteral("Saturday"));
     dow->SetISO8601(true);
@@ -92,9 +84,9 @@ TEST_F(NamedEditTest, BoundsAreNumbers)
     month->SetBoundLower(4);
     month->SetBoundUpper(9);
     month->SetBoundsEnabled(true);
-    EXPECT_EQ(Enter(month, QStringLiteral("oct")), QStringLiteral("Your entered Value is above the upper limit of 9"));
+    EXPECT_EQ(fWindow.Enter(month, QStringLiteral("oct")), QStringLiteral("Your entered Value is above the upper limit of 9"));
     fWindow.Show();
-    EXPECT_EQ(Enter(month, QStringLiteral("april")), QString());
+    EXPECT_EQ(fWindow.Enter(month, QStringLiteral("april")), QString());
 }
 
 TEST_F(NamedEditTest, NullGivesZeroAndNoNames)

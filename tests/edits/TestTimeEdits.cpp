@@ -17,14 +17,6 @@ protected:
         edit = fWindow.Add(new TOrvTimeEdit(&fWindow.Window()));
         fWindow.Show();
     }
-    QString Enter(const QString& typed)
-    {
-        fWindow.Focus(edit);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        fWindow.Type(edit, typed);
-        return fWindow.LeaveWithTab(edit);
-    }
     static testing::AssertionResult SameTime(TDateTime a, TDateTime b)
     {
         if (std::fabs(a - b) < 0.5 / 86400000)
@@ -59,7 +51,7 @@ TEST_F(TimeEditTest, TypedTimesAreReadLeniently)
     edit->SetNumericOnly(false);
     for (const Case& c : cases) {
         edit->SetAMPMAllowFirst(c.allowFirst);
-        EXPECT_EQ(Enter(QString::fromLatin1(c.typed)), QString()) << c.typed;
+        EXPECT_EQ(fWindow.Enter(edit, QString::fromLatin1(c.typed)), QString()) << c.typed;
         EXPECT_TRUE(SameTime(edit->Time(), c.expected)) << c.typed;
         EXPECT_EQ(edit->text(), QString::fromLatin1(c.shown)) << c.typed;
     }
@@ -80,7 +72,7 @@ TEST_F(TimeEditTest, AShortDisplayDoesNotCutTheHeldSeconds)
 {
     edit->SetTime(T(10, 30, 45));
     EXPECT_EQ(edit->text(), QStringLiteral("10:30"));
-    EXPECT_EQ(Enter(QStringLiteral("10:30")), QString());
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("10:30")), QString());
     EXPECT_EQ(edit->Second(), 0) << "typed text is read";
     edit->SetTime(T(10, 30, 45));
     fWindow.Focus(edit);
@@ -94,7 +86,7 @@ TEST_F(TimeEditTest, InvalidTimeFailsOnExitWithItsText)
 {
     std::vector<QString> errors;
     edit->OnConvertError = [&](QObject*, const QString& text) { errors.push_back(text); };
-    Enter(QStringLiteral("25:99"));
+    fWindow.Enter(edit, QStringLiteral("25:99"));
     EXPECT_EQ(errors, std::vector<QString>{QStringLiteral("25:99")});
     EXPECT_EQ(QApplication::focusWidget(), edit);
     edit->OnConvertError = nullptr;
@@ -153,10 +145,10 @@ TEST_F(TimeEditTest, BoundsReportTheBoundAsShortText)
     edit->SetBoundLower(T(9, 0));
     edit->SetBoundUpper(T(17, 0));
     edit->SetBoundsEnabled(true);
-    EXPECT_EQ(Enter(QStringLiteral("0830")), QStringLiteral("Your entered Value is below the lower limit of 9:00"));
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("0830")), QStringLiteral("Your entered Value is below the lower limit of 9:00"));
     fWindow.Show();
-    EXPECT_EQ(Enter(QStringLiteral("1200")), QString());
-    EXPECT_EQ(Enter(QStringLiteral("1701")), QStringLiteral("Your entered Value is above the upper limit of 17:00"));
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("1200")), QString());
+    EXPECT_EQ(fWindow.Enter(edit, QStringLiteral("1701")), QStringLiteral("Your entered Value is above the upper limit of 17:00"));
 }
 
 TEST_F(TimeEditTest, BlankZeroAndNull)
