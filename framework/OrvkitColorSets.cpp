@@ -155,6 +155,23 @@ void TOrvColorSet::DoParentFont()
         OnParentFont(this);
 }
 
+void TOrvColorSet::Hook(std::function<void()> change, std::function<void()> flatChange,
+                        std::function<void()> parentColor, std::function<void()> parentFont)
+{
+    OnChange = [f = std::move(change)](TOrvColorSet*) { f(); };
+    OnFlatChange = [f = std::move(flatChange)](TOrvColorSet*) { f(); };
+    OnParentColor = [f = std::move(parentColor)](TOrvColorSet*) { f(); };
+    OnParentFont = [f = std::move(parentFont)](TOrvColorSet*) { f(); };
+}
+
+void TOrvColorSet::Unhook()
+{
+    OnChange = nullptr;
+    OnFlatChange = nullptr;
+    OnParentColor = nullptr;
+    OnParentFont = nullptr;
+}
+
 void TOrvColorSet::BeginUpdate()
 {
     fUpdating = true;

@@ -256,6 +256,12 @@ public:
     TOrvColorSetEvent OnParentColor;
     TOrvColorSetEvent OnParentFont;
 
+    /// Routes the four notifications to the control that owns the set; Unhook before
+    /// the control goes.
+    void Hook(std::function<void()> change, std::function<void()> flatChange, std::function<void()> parentColor,
+              std::function<void()> parentFont);
+    void Unhook();
+
     virtual void DoChange();
     virtual void DoFlatChange();
     virtual void DoParentColor();

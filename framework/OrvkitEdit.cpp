@@ -62,10 +62,8 @@ void ShowWarningBox(QWidget* parent, const QString& text)
 TOrvCustomStartEdit::TOrvCustomStartEdit(QWidget* parent)
     : TOrvWinControlT<QLineEdit>(parent), fColorSet(std::make_unique<TOrvEditColorSet>())
 {
-    fColorSet->OnChange = [this](TOrvColorSet*) { ColorSetChanged(); };
-    fColorSet->OnFlatChange = [this](TOrvColorSet*) { FlatChanged(); };
-    fColorSet->OnParentColor = [this](TOrvColorSet*) { ParentColorRequested(); };
-    fColorSet->OnParentFont = [this](TOrvColorSet*) { ParentFontRequested(); };
+    fColorSet->Hook([this] { ColorSetChanged(); }, [this] { FlatChanged(); }, [this] { ParentColorRequested(); },
+                    [this] { ParentFontRequested(); });
     connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
     UpdateColors(false);
 }
@@ -75,10 +73,7 @@ TOrvCustomStartEdit::~TOrvCustomStartEdit()
     disconnect(this, &QLineEdit::textChanged, this, nullptr);
     if (fUICtrl)
         fUICtrl->RemoveFromNotifyList(this);
-    fColorSet->OnChange = nullptr;
-    fColorSet->OnFlatChange = nullptr;
-    fColorSet->OnParentColor = nullptr;
-    fColorSet->OnParentFont = nullptr;
+    fColorSet->Unhook();
 }
 
 QString TOrvCustomStartEdit::Version() const
@@ -186,23 +181,8 @@ void TOrvCustomStartEdit::Redraw()
 
 bool TOrvCustomStartEdit::DecideSpecial()
 {
-    switch (EffectiveColorSet().SpecialColorType()) {
-    case escNone:
-        return false;
-    case escPopup:
-        return PopupMenu() != nullptr;
-    case escAutoPopup:
-        return PopupMenu() != nullptr && PopupMenuAutoPopup();
-    case escEvent: {
-        const TOrvSpecialColorEvent& event = UsesUIColorSet(fUICtrl, fUIUsage) ? fUICtrl->OnSpecialColor
-                                                                                 : OnSpecialColor;
-        bool useSpecial = false;
-        if (event)
-            event(this, useSpecial);
-        return useSpecial;
-    }
-    }
-    return false;
+    return DecideSpecialColor(fUICtrl, fUIUsage, *fColorSet, OnSpecialColor, PopupMenu() != nullptr,
+                              PopupMenuAutoPopup(), this);
 }
 
 void TOrvCustomStartEdit::EndUpdate()

@@ -510,4 +510,28 @@ bool EffectiveNegAsBrackets(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, bo
     return uiCtrl && usage.Contains(eutFormat) ? uiCtrl->NegAsBrackets() : own;
 }
 
+bool DecideSpecialColor(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, const TOrvBaseStartEditColorSet& own,
+                        const TOrvSpecialColorEvent& ownHandler, bool hasPopup, bool autoPopup, QObject* sender)
+{
+    const bool uiSet = UsesUIColorSet(uiCtrl, usage);
+    const TOrvBaseStartEditColorSet& set =
+        uiSet ? static_cast<const TOrvBaseStartEditColorSet&>(*uiCtrl->ColorSet()) : own;
+    switch (set.SpecialColorType()) {
+    case escNone:
+        return false;
+    case escPopup:
+        return hasPopup;
+    case escAutoPopup:
+        return hasPopup && autoPopup;
+    case escEvent: {
+        const TOrvSpecialColorEvent& handler = uiSet ? uiCtrl->OnSpecialColor : ownHandler;
+        bool special = false;
+        if (handler)
+            handler(sender, special);
+        return special;
+    }
+    }
+    return false;
+}
+
 } // namespace orv

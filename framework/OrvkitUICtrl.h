@@ -215,4 +215,9 @@ TOrvBlankSettings EffectiveBlanks(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usa
                                   const TOrvBlankSettings& own);
 bool EffectiveNegAsBrackets(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, bool own);
 
+/// The special-colour decision of a control: by the SpecialColorType of the set in use,
+/// the control's popup menu, or the handler (the UI control's while its set is in use).
+bool DecideSpecialColor(const TOrvUICtrl* uiCtrl, TOrvUIUsageTypes usage, const TOrvBaseStartEditColorSet& own,
+                        const TOrvSpecialColorEvent& ownHandler, bool hasPopup, bool autoPopup, QObject* sender);
+
 } // namespace orv
