@@ -3,20 +3,10 @@
 #include <orvkit/core/OrvkitExceptions.h>
 #include <orvkit/core/OrvkitGuards.h>
 #include <orvkit/datetime/OrvkitDateTime.h>
+#include <orvkit/edits/OrvkitNumEdit.h>
 #include <orvkit/framework/OrvkitEditRules.h>
 
-#include <QCoreApplication>
-
 namespace orv {
-
-namespace {
-
-constexpr const char* kBelowLower =
-    QT_TRANSLATE_NOOP("OrvkitDateEditBase", "Your entered Value is below the lower limit of");
-constexpr const char* kAboveUpper =
-    QT_TRANSLATE_NOOP("OrvkitDateEditBase", "Your entered Value is above the upper limit of");
-
-} // namespace
 
 TOrvDateEditBase::TOrvDateEditBase(QWidget* parent) : TOrvBaseEdit(parent)
 {
@@ -66,29 +56,13 @@ bool TOrvDateEditBase::ShowsOwnText() const
     return fShown && text() == fShownText;
 }
 
-void TOrvDateEditBase::ReportBounds(TOrvBoundsValidationtype kind, const QString& bound)
-{
-    SetBoundsValidationType(kind);
-    if (kind == evtNone)
-        return;
-    if (OnBoundsError) {
-        OnBoundsError(this, GetText(), kind);
-        return;
-    }
-    const char* message = kind == evtBelowLower ? kBelowLower : kAboveUpper;
-    ShowErrorBox(this, QCoreApplication::translate("OrvkitDateEditBase", message) + u' ' + bound);
-    setFocus(Qt::OtherFocusReason);
-}
-
 void TOrvDateEditBase::CheckBounds(double value, double lower, double upper,
                                    const std::function<QString(double)>& boundText)
 {
-    if (value < lower)
-        ReportBounds(evtBelowLower, boundText(lower));
-    else if (value > upper)
-        ReportBounds(evtAboveUpper, boundText(upper));
-    else
-        ReportBounds(evtNone, QString());
+    const TOrvBoundsValidationtype type = BoundsCheck(value, lower, upper);
+    SetBoundsValidationType(type);
+    if (type != evtNone)
+        ReportBoundsError(*this, type, boundText(type == evtBelowLower ? lower : upper));
 }
 
 void TOrvDateEditBase::RaiseTextError(const QString& message, const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <orvkit/edits/OrvkitNumEditRules.h>
 #include <orvkit/framework/OrvkitEdit.h>
 
 #include <QString>
@@ -12,7 +13,6 @@ enum TOrvDateFormatType { edfShortDate, edfLongDate, edfCustom };
 enum TOrvTimeFormatType { etfShortTime, etfLongTime, etfCustom };
 enum TOrvMonthFormatType { emfNumeric, emfShortMonth, emfLongMonth };
 enum TOrvDOWFormatType { edfNumeric, edfShortDOW, edfLongDOW };
-enum TOrvSeparatorStyle { essNone, essExit, essAuto };
 
 /// Before a text is converted; the handler may rewrite it.
 using TOrvConvertEvent = std::function<void(QObject* sender, QString& text)>;
@@ -48,11 +48,8 @@ protected:
     void ValueStored();
     /// Whether the text is the one the edit last showed for its value.
     bool ShowsOwnText() const;
-    /// Records the violation for the base and reports it: OnBoundsError when assigned,
-    /// otherwise an error box ending in `bound`, after which the focus comes back.
-    void ReportBounds(TOrvBoundsValidationtype kind, const QString& bound);
-    /// Compares the value with the bounds and reports a violation with the bound as
-    /// `boundText` writes it.
+    /// Compares the value with the bounds, records the result for the base and reports a
+    /// violation (ReportBoundsError) with the bound as `boundText` writes it.
     void CheckBounds(double value, double lower, double upper, const std::function<QString(double)>& boundText);
     /// Raises EConvertError: `message`, a space and the text.
     [[noreturn]] static void RaiseTextError(const QString& message, const QString& text);

@@ -26,11 +26,6 @@ bool ValidUnit(TOrvDurationType unit)
     return unit >= dtWeeks && unit <= dtSecs;
 }
 
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 } // namespace
 
 QString RegroupThousands(const QString& text, QChar thousands, QChar decimal)
@@ -44,7 +39,7 @@ QString RegroupThousands(const QString& text, QChar thousands, QChar decimal)
     int run = 0;
     for (qsizetype i = end - 1; i >= 0; --i) {
         const QChar c = plain[i];
-        if (!IsDigit(c)) {
+        if (!IsAsciiDigit(c)) {
             run = 0;
         } else if (++run == 4) {
             grouped.prepend(thousands);
@@ -62,20 +57,14 @@ public:
     explicit TFormatScope(const TOrvDurationEdit& edit)
         : fSuffixes(GlobalDurationSuffixes, edit.fSuffixes),
           fSeparator(GlobalDurationSeparator, edit.fDurationSeparator),
-          fThousands(FormatSettings.ThousandSeparator),
-          fDecimal(FormatSettings.DecimalSeparator)
+          fSeparators(edit.fCustomSeparators, edit.fCustomThousands, edit.fCustomDecimal)
     {
-        if (edit.fCustomSeparators) {
-            FormatSettings.ThousandSeparator = edit.fCustomThousands;
-            FormatSettings.DecimalSeparator = edit.fCustomDecimal;
-        }
     }
 
 private:
     TOrvScopedValue<std::array<QString, 5>> fSuffixes;
     TOrvScopedValue<QChar> fSeparator;
-    TOrvScopedValue<QChar> fThousands;
-    TOrvScopedValue<QChar> fDecimal;
+    TOrvSeparatorScope fSeparators;
 };
 
 TOrvDurationEdit::TOrvDurationEdit(QWidget* parent)

@@ -13,6 +13,8 @@ class TOrvNamedNumberEdit : public TOrvDateEditBase {
     Q_OBJECT
     Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
     Q_PROPERTY(bool BoundsEnabled READ BoundsEnabled WRITE SetBoundsEnabled)
+    Q_PROPERTY(uint16_t BoundLower READ BoundLower WRITE SetBoundLower)
+    Q_PROPERTY(uint16_t BoundUpper READ BoundUpper WRITE SetBoundUpper)
 public:
     TOrvNamedNumberEdit(uint16_t count, QWidget* parent);
 
@@ -66,8 +68,6 @@ class TOrvMonthEdit : public TOrvNamedNumberEdit {
     Q_PROPERTY(QString MonthShort READ MonthShort WRITE SetMonthShort STORED false)
     Q_PROPERTY(QString MonthLong READ MonthLong WRITE SetMonthLong STORED false)
     Q_PROPERTY(orv::TOrvMonthFormatType MonthFormat READ MonthFormat WRITE SetMonthFormat)
-    Q_PROPERTY(uint16_t BoundLower READ BoundLower WRITE SetBoundLower)
-    Q_PROPERTY(uint16_t BoundUpper READ BoundUpper WRITE SetBoundUpper)
 public:
     explicit TOrvMonthEdit(QWidget* parent = nullptr);
 
@@ -100,8 +100,6 @@ class TOrvDOWEdit : public TOrvNamedNumberEdit {
     Q_PROPERTY(QString DOWShort READ DOWShort WRITE SetDOWShort STORED false)
     Q_PROPERTY(QString DOWLong READ DOWLong WRITE SetDOWLong STORED false)
     Q_PROPERTY(orv::TOrvDOWFormatType DOWFormat READ DOWFormat WRITE SetDOWFormat)
-    Q_PROPERTY(uint16_t BoundLower READ BoundLower WRITE SetBoundLower)
-    Q_PROPERTY(uint16_t BoundUpper READ BoundUpper WRITE SetBoundUpper)
 public:
     explicit TOrvDOWEdit(QWidget* parent = nullptr);
 
