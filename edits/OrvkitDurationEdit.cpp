@@ -107,51 +107,6 @@ void TOrvDurationEdit::SetLastDurationType(TOrvDurationType value)
         Update(fLastDurationType, value);
 }
 
-void TOrvDurationEdit::SetDecimalPlaces(uint8_t value)
-{
-    Update(fDecimalPlaces, value);
-}
-
-void TOrvDurationEdit::SetShowUnits(bool value)
-{
-    Update(fShowUnits, value);
-}
-
-void TOrvDurationEdit::SetShowDurationSeparators(bool value)
-{
-    Update(fShowDurationSeparators, value);
-}
-
-void TOrvDurationEdit::SetDurationSeparator(QChar value)
-{
-    Update(fDurationSeparator, value);
-}
-
-void TOrvDurationEdit::SetTrimTrailingZeroes(bool value)
-{
-    Update(fTrimTrailingZeroes, value);
-}
-
-void TOrvDurationEdit::SetThousandSeparators(TOrvSeparatorStyle value)
-{
-    Update(fThousandSeparators, value);
-}
-
-void TOrvDurationEdit::SetCustomSeparators(bool value)
-{
-    Update(fCustomSeparators, value);
-}
-
-void TOrvDurationEdit::SetCustomThousands(QChar value)
-{
-    Update(fCustomThousands, value);
-}
-
-void TOrvDurationEdit::SetCustomDecimal(QChar value)
-{
-    Update(fCustomDecimal, value);
-}
-
 void TOrvDurationEdit::SetSuffix(TOrvDurationType unit, const QString& value)
 {
     Update(fSuffixes[unit], value);

@@ -60,24 +60,24 @@ public:
     TOrvDurationType LastDurationType() const { return fLastDurationType; }
     void SetLastDurationType(TOrvDurationType value);
     uint8_t DecimalPlaces() const { return fDecimalPlaces; }
-    void SetDecimalPlaces(uint8_t value);
+    void SetDecimalPlaces(uint8_t value) { Update(fDecimalPlaces, value); }
     bool ShowUnits() const { return fShowUnits; }
-    void SetShowUnits(bool value);
+    void SetShowUnits(bool value) { Update(fShowUnits, value); }
     bool ShowDurationSeparators() const { return fShowDurationSeparators; }
-    void SetShowDurationSeparators(bool value);
+    void SetShowDurationSeparators(bool value) { Update(fShowDurationSeparators, value); }
     QChar DurationSeparator() const { return fDurationSeparator; }
-    void SetDurationSeparator(QChar value);
+    void SetDurationSeparator(QChar value) { Update(fDurationSeparator, value); }
     bool TrimTrailingZeroes() const { return fTrimTrailingZeroes; }
-    void SetTrimTrailingZeroes(bool value);
+    void SetTrimTrailingZeroes(bool value) { Update(fTrimTrailingZeroes, value); }
     /// Anything but essNone groups the leading count; essAuto regroups while typing.
     TOrvSeparatorStyle ThousandSeparators() const { return fThousandSeparators; }
-    void SetThousandSeparators(TOrvSeparatorStyle value);
+    void SetThousandSeparators(TOrvSeparatorStyle value) { Update(fThousandSeparators, value); }
     bool CustomSeparators() const { return fCustomSeparators; }
-    void SetCustomSeparators(bool value);
+    void SetCustomSeparators(bool value) { Update(fCustomSeparators, value); }
     QChar CustomThousands() const { return fCustomThousands; }
-    void SetCustomThousands(QChar value);
+    void SetCustomThousands(QChar value) { Update(fCustomThousands, value); }
     QChar CustomDecimal() const { return fCustomDecimal; }
-    void SetCustomDecimal(QChar value);
+    void SetCustomDecimal(QChar value) { Update(fCustomDecimal, value); }
 
     const QString& SuffixWeeks() const { return fSuffixes[dtWeeks]; }
     void SetSuffixWeeks(const QString& value) { SetSuffix(dtWeeks, value); }
