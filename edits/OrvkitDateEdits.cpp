@@ -182,7 +182,10 @@ void TOrvDateEdit::StoreDate(TDateTime value)
 
 void TOrvDateEdit::Step(TDateTime (*routine)(TDateTime, double), int32_t count)
 {
-    StoreDate(routine(fDate, count));
+    const TDateTime moved = routine(fDate, count);
+    if (!(moved >= MinDateDay && moved < MaxDateDay + 1.0))
+        RaiseDateError(edmInvalidDate);
+    StoreDate(moved);
     DoDisplay();
 }
 

@@ -120,6 +120,7 @@ public:
 
     /// Date := today.
     void Today() override;
+    // Calendar steps; a result outside 0001..9999 raises "Invalid Date" and changes nothing.
     void AddDays(int32_t count) { Step(orv::DateAddDays, count); }
     void AddWeeks(int32_t count) { Step(orv::DateAddWeeks, count); }
     void AddMonths(int32_t count) { Step(orv::DateAddMonths, count); }

@@ -224,7 +224,7 @@ TDateTime TOrvBaseDateTimeEdit::AsDateTime() const
 
 void TOrvBaseDateTimeEdit::SetAsDateTime(TDateTime value)
 {
-    if (!std::isfinite(value))
+    if (!(value >= MinDateDay && value < MaxDateDay + 1.0))
         return;
     if (fDateEdit->BlankWhenFileTimeIsZero() && value <= TOrvDateEdit::FileTimeZeroDate)
         value = TOrvDateEdit::FileTimeZeroDate;

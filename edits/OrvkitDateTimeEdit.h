@@ -80,7 +80,7 @@ public:
     /// The date edit's set; the time edit follows it.
     TOrvEditColorSet& ColorSet() const { return fDateEdit->ColorSet(); }
 
-    /// The date plus the time of day.
+    /// The date plus the time of day; a value outside 0001..9999 (or not a number) is ignored.
     TDateTime AsDateTime() const;
     void SetAsDateTime(TDateTime value);
     uint16_t Year() const { return fDateEdit->Year(); }

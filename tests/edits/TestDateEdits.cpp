@@ -1,5 +1,6 @@
 #include <orvkit/edits/OrvkitDateEdits.h>
 
+#include <orvkit/core/OrvkitExceptions.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
 
 #include "EditTestWindow.h"
@@ -269,6 +270,13 @@ TEST_F(DateEditFixture, ArithmeticMovesTheDate)
     EXPECT_EQ(edit->GetShortDOW(), QStringLiteral("Tue"));
     EXPECT_EQ(edit->GetDOW(), 3);
     EXPECT_EQ(edit->GetISO_DOW(), 2);
+
+    edit->SetDate(D(9999, 12, 31));
+    EXPECT_THROW(edit->AddDays(1), EConvertError);
+    EXPECT_THROW(edit->AddYears(1), EConvertError);
+    EXPECT_EQ(edit->Date(), D(9999, 12, 31)) << "a step out of the calendar changes nothing";
+    edit->SetDate(D(1, 1, 1));
+    EXPECT_THROW(edit->SubtractWeeks(1), EConvertError);
 }
 
 TEST_F(DateEditFixture, NullShowsTheNullTextAndASetterLeavesIt)

@@ -67,6 +67,9 @@ TEST_F(DateTimeEditTest, HoursCrossMidnightIntoTheNextDay)
     EXPECT_EQ(edit->DateTimeStr(), QStringLiteral("10/03/2026 23:59"));
     edit->AddMonths(1);
     EXPECT_EQ(edit->DateStr(), QStringLiteral("10/04/2026"));
+    edit->SetAsDateTime(D(9999, 12, 31) + T(23, 0));
+    edit->AddHours(2);
+    EXPECT_EQ(edit->DateTimeStr(), QStringLiteral("31/12/9999 23:00")) << "past the calendar nothing moves";
 }
 
 TEST_F(DateTimeEditTest, FocusGoesToTheDateEditAndTabToTheTimeEdit)
