@@ -98,21 +98,21 @@ TEST_F(TimeEditTest, ArithmeticWrapsIntoTheDay)
 {
     struct Case {
         TDateTime start;
-        void (TOrvTimeEdit::*step)(Extended);
+        void (*step)(TOrvTimeEdit&, Extended);
         Extended count;
         TDateTime expected;
     } const cases[] = {
-        {T(23, 30), &TOrvTimeEdit::AddHours, 1, T(0, 30)},
-        {T(0, 30), &TOrvTimeEdit::SubtractHours, 1, T(23, 30)},
-        {T(0, 0), &TOrvTimeEdit::SubtractMinutes, 1440, T(0, 0)},
-        {T(12, 0), &TOrvTimeEdit::AddMinutes, 90, T(13, 30)},
-        {T(23, 59, 59), &TOrvTimeEdit::AddSeconds, 2, T(0, 0, 1)},
-        {T(0, 0, 1), &TOrvTimeEdit::SubtractSeconds, 2, T(23, 59, 59)},
-        {T(10, 0), &TOrvTimeEdit::AddHours, 48, T(10, 0)},
+        {T(23, 30), [](TOrvTimeEdit& e, Extended n) { e.AddHours(n); }, 1, T(0, 30)},
+        {T(0, 30), [](TOrvTimeEdit& e, Extended n) { e.SubtractHours(n); }, 1, T(23, 30)},
+        {T(0, 0), [](TOrvTimeEdit& e, Extended n) { e.SubtractMinutes(n); }, 1440, T(0, 0)},
+        {T(12, 0), [](TOrvTimeEdit& e, Extended n) { e.AddMinutes(n); }, 90, T(13, 30)},
+        {T(23, 59, 59), [](TOrvTimeEdit& e, Extended n) { e.AddSeconds(n); }, 2, T(0, 0, 1)},
+        {T(0, 0, 1), [](TOrvTimeEdit& e, Extended n) { e.SubtractSeconds(n); }, 2, T(23, 59, 59)},
+        {T(10, 0), [](TOrvTimeEdit& e, Extended n) { e.AddHours(n); }, 48, T(10, 0)},
     };
     for (const Case& c : cases) {
         edit->SetTime(c.start);
-        (edit->*c.step)(c.count);
+        c.step(*edit, c.count);
         EXPECT_TRUE(SameTime(edit->Time(), c.expected));
         EXPECT_GE(edit->Time(), 0);
         EXPECT_LT(edit->Time(), 1);
