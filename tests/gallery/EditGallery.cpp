@@ -5,10 +5,16 @@
 #include <orvkit/controls/OrvkitCheckBox.h>
 #include <orvkit/controls/OrvkitGroupCtrls.h>
 #include <orvkit/controls/OrvkitRadioBtn.h>
+#include <orvkit/datetime/OrvkitDateTime.h>
+#include <orvkit/edits/OrvkitDateEdits.h>
+#include <orvkit/edits/OrvkitDurationEdit.h>
 #include <orvkit/edits/OrvkitFloatEdit.h>
+#include <orvkit/edits/OrvkitTimeEdits.h>
 #include <orvkit/edits/OrvkitIPHexEdit.h>
 #include <orvkit/edits/OrvkitNumEdit.h>
 #include <orvkit/framework/OrvkitEdit.h>
+#include <orvkit/spin/OrvkitNumSpinEdits.h>
+#include <orvkit/spin/OrvkitSpinEdit.h>
 #include <orvkit/framework/OrvkitStateCtrl.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
 
@@ -85,7 +91,7 @@ int main(int argc, char** argv)
     underline->ColorSet().SetLineEdit(true);
     underline->ColorSet().SetBorderColor(0x00C08040);
 
-    auto* numbers = new QGroupBox(QStringLiteral("Numeric edits under the same TOrvUICtrl"), &window);
+    auto* numbers = new QGroupBox(QStringLiteral("Value and spin edits under the same TOrvUICtrl"), &window);
     auto* numberForm = new QFormLayout(numbers);
     auto addNumber = [&](const QString& caption, auto* e) {
         e->SetUICtrl(ui);
@@ -108,6 +114,11 @@ int main(int argc, char** argv)
     addNumber(QStringLiteral("TOrvSciFloatEdit"), new TOrvSciFloatEdit(numbers))->SetAsFloat(6.02214076E23L);
     addNumber(QStringLiteral("TOrvHexEdit"), new TOrvHexEdit(numbers))->SetAsLongWord(0xBEEF);
     addNumber(QStringLiteral("TOrvIPEdit"), new TOrvIPEdit(numbers))->SetText(QStringLiteral("192.168.0.1"));
+    addNumber(QStringLiteral("TOrvDateEdit"), new TOrvDateEdit(numbers))->SetDate(MakeDate(2026, 12, 10));
+    addNumber(QStringLiteral("TOrvTimeEdit"), new TOrvTimeEdit(numbers))->SetTime(MakeTime(14, 30, 0, 0));
+    addNumber(QStringLiteral("TOrvDurationEdit"), new TOrvDurationEdit(numbers))->SetAsDays(1.5);
+    addNumber(QStringLiteral("TOrvIntSpinEdit"), new TOrvIntSpinEdit(numbers))->SetAsInteger(42);
+    addNumber(QStringLiteral("TOrvFloatSpinEdit"), new TOrvFloatSpinEdit(numbers))->SetAsFloat(2.5L);
 
     auto* choices = new QWidget(&window);
     auto* choiceRows = new QVBoxLayout(choices);
