@@ -125,6 +125,15 @@ void TOrvCalPanel::SetISOWeekNoYear(int value)
     SetDate(ISOWeekStart(uint16_t(ISOWeekNo()), uint16_t(value)));
 }
 
+template <class T>
+void TOrvCalPanel::SetAndRepaint(T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    update();
+}
+
 template <class T, class Setter>
 void TOrvCalPanel::SetGridOption(T (TOrvCalGrid::*getter)() const, Setter setter, T value)
 {
@@ -141,10 +150,7 @@ void TOrvCalPanel::SetISOMode(bool value)
 
 void TOrvCalPanel::SetHideWeekNos(bool value)
 {
-    if (value == fHideWeekNos)
-        return;
-    fHideWeekNos = value;
-    update();
+    SetAndRepaint(fHideWeekNos, value);
 }
 
 void TOrvCalPanel::SetNoDisplayWeeks(int value)
@@ -193,18 +199,13 @@ void TOrvCalPanel::SetShowHint(bool value)
 
 void TOrvCalPanel::SetFrameStyle(TOrvCalFrameStyle value)
 {
-    if (value == fFrameStyle)
-        return;
-    fFrameStyle = value;
-    update();
+    SetAndRepaint(fFrameStyle, value);
 }
 
 void TOrvCalPanel::SetFrameWidth(int value)
 {
-    if (value < 0 || value == fFrameWidth)
-        return;
-    fFrameWidth = value;
-    update();
+    if (value >= 0)
+        SetAndRepaint(fFrameWidth, value);
 }
 
 void TOrvCalPanel::SetColor_Defaults(bool value)
@@ -217,10 +218,7 @@ void TOrvCalPanel::SetColor_Defaults(bool value)
 
 void TOrvCalPanel::SetCalColor(TOrvCalColor role, TColor value)
 {
-    if (fColors[role] == value)
-        return;
-    fColors[role] = value;
-    update();
+    SetAndRepaint(fColors[role], value);
 }
 
 void TOrvCalPanel::SetHolidays(const TOrvHolidayList& value)

@@ -194,6 +194,8 @@ private:
     /// Replaces the hint when the text under `point` differs, hiding a showing tool tip.
     void UpdateHint(QPoint point);
     void ApplyToolTip();
+    template <class T>
+    void SetAndRepaint(T& field, T value);
     template <class T, class Setter>
     void SetGridOption(T (TOrvCalGrid::*getter)() const, Setter setter, T value);
 
