@@ -434,6 +434,11 @@ uint16_t DayFromName(const QString& text)
     return MatchName(text, FormatSettings.ShortDayNames, FormatSettings.LongDayNames);
 }
 
+uint16_t CompleteTwoDigitYear(uint16_t year)
+{
+    return uint16_t(CompleteYear(year));
+}
+
 TDateTime TextToDate(const QString& text, bool impliedHistoric)
 {
     return DateOrFallback(text, DateOrderOf(FormatSettings.ShortDateFormat), impliedHistoric, 0);

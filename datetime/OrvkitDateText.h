@@ -16,6 +16,10 @@ uint16_t MonthFromName(const QString& text);
 /// 1 (Sunday)..7 the same way over the day names.
 uint16_t DayFromName(const QString& text);
 
+/// A year below 100 completed by GlobalTwoDigitYearMode (and GlobalTwoDigitYearCutOff), as
+/// the date readers complete a two-digit year; larger years as they are.
+uint16_t CompleteTwoDigitYear(uint16_t year);
+
 /// Lenient reading of a typed date: "25", "2512", "25122024", "25 dec 24", "+1", "-7",
 /// "Tuesday, 12 March 2024" ... in the locale's date order; missing month and year come
 /// from today, a two-digit year is completed by GlobalTwoDigitYearMode. With

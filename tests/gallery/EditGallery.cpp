@@ -2,6 +2,9 @@
 // the check boxes below restyle every edit at once. With ORVKIT_GALLERY_SHOT=<file.png>
 // set, the program saves a picture of its window there and quits.
 
+#include <orvkit/controls/OrvkitCheckBox.h>
+#include <orvkit/controls/OrvkitGroupCtrls.h>
+#include <orvkit/controls/OrvkitRadioBtn.h>
 #include <orvkit/edits/OrvkitFloatEdit.h>
 #include <orvkit/edits/OrvkitIPHexEdit.h>
 #include <orvkit/edits/OrvkitNumEdit.h>
@@ -106,6 +109,35 @@ int main(int argc, char** argv)
     addNumber(QStringLiteral("TOrvHexEdit"), new TOrvHexEdit(numbers))->SetAsLongWord(0xBEEF);
     addNumber(QStringLiteral("TOrvIPEdit"), new TOrvIPEdit(numbers))->SetText(QStringLiteral("192.168.0.1"));
 
+    auto* choices = new QWidget(&window);
+    auto* choiceRows = new QVBoxLayout(choices);
+    const auto addChoice = [&](auto* control, int height) {
+        control->SetUICtrl(ui);
+        control->setMinimumSize(200, height);
+        choiceRows->addWidget(control);
+        state->Controls().Add(control);
+        return control;
+    };
+    auto* check = addChoice(new TOrvCheckBox(choices), 20);
+    check->SetCaption(QStringLiteral("&Check box, ticked"));
+    check->SetChecked(true);
+    auto* nullCheck = addChoice(new TOrvCheckBox(choices), 20);
+    nullCheck->SetCaption(QStringLiteral("Check box, null"));
+    nullCheck->SetNull(true);
+    auto* radio = addChoice(new TOrvRadioBtn(choices), 20);
+    radio->SetCaption(QStringLiteral("Radio button"));
+    radio->SetChecked(true);
+    auto* radioGroup = addChoice(new TOrvRadioGroup(choices), 96);
+    radioGroup->SetCaption(QStringLiteral("Radio group"));
+    radioGroup->SetColumns(2);
+    radioGroup->SetItems({QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three"), QStringLiteral("Four")});
+    radioGroup->SetItemIndex(2);
+    auto* checkGroup = addChoice(new TOrvCheckGroup(choices), 80);
+    checkGroup->SetCaption(QStringLiteral("Check group"));
+    checkGroup->SetItems({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
+    checkGroup->SetAsInteger(0b101);
+    choiceRows->addStretch();
+
     auto* switches = new QGroupBox(QStringLiteral("Every edit at once"), &window);
     auto* row = new QHBoxLayout(switches);
     Switch(switches, row, QStringLiteral("Flat"), true, [&set](bool on) { set.SetFlat(on); });
@@ -118,6 +150,7 @@ int main(int argc, char** argv)
     auto* groups = new QHBoxLayout;
     groups->addWidget(edits);
     groups->addWidget(numbers);
+    groups->addWidget(choices);
     layout->addLayout(groups);
     layout->addWidget(switches);
     window.show();

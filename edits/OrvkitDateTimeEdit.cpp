@@ -1,0 +1,270 @@
+#include <orvkit/edits/OrvkitDateTimeEdit.h>
+
+#include <orvkit/core/OrvkitGuards.h>
+#include <orvkit/datetime/OrvkitDateTime.h>
+
+#include <cmath>
+
+namespace orv {
+
+TOrvBaseDateTimeEdit::TOrvBaseDateTimeEdit(QWidget* parent)
+    : TOrvCustomPanel(parent), fDateEdit(new TOrvDateEdit(this)), fTimeEdit(new TOrvTimeEdit(this))
+{
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::NoFocus);
+    setFocusProxy(fDateEdit);
+    ForBoth([](TOrvBaseEdit& e) {
+        e.SetAlignment(taLeftJustify);
+        e.SetParentFont(true);
+    });
+    setTabOrder(fDateEdit, fTimeEdit);
+    Connect(fDateEdit, 0);
+    Connect(fTimeEdit, 1);
+    fDateEdit->OnKeyPress = [this](QObject* sender, QChar& key) {
+        if (OnKeyPress)
+            OnKeyPress(sender, key);
+    };
+    fDateEdit->OnColorSetChange = [this](QObject*) {
+        fTimeEdit->ColorSet().Assign(fDateEdit->ColorSet());
+        if (OnColorSetChange)
+            OnColorSetChange(this);
+    };
+    Layout();
+}
+
+void TOrvBaseDateTimeEdit::Connect(TOrvBaseEdit* child, uint32_t elementNo)
+{
+    child->OnChange = [this, elementNo](QObject*) {
+        if (OnChange)
+            OnChange(this, elementNo);
+    };
+    child->OnNullChange = [this](QObject*) { ChildNullChanged(); };
+    child->OnNull = [this](QObject* sender) {
+        if (OnNull)
+            OnNull(sender);
+    };
+    child->OnKeyDown = [this](QObject* sender, uint16_t& key, TShiftState shift) {
+        if (OnKeyDown)
+            OnKeyDown(sender, key, shift);
+    };
+    child->OnKeyUp = [this](QObject* sender, uint16_t& key, TShiftState shift) {
+        if (OnKeyUp)
+            OnKeyUp(sender, key, shift);
+    };
+    child->OnSpecialColor = [this](QObject* sender, bool& useSpecial) {
+        if (OnSpecialColor)
+            OnSpecialColor(sender, useSpecial);
+    };
+}
+
+void TOrvBaseDateTimeEdit::ChildNullChanged()
+{
+    if (fSettingNull)
+        return;
+    const bool null = fDateEdit->Null() || fTimeEdit->Null();
+    if (null == fNull)
+        return;
+    SetNull(null);
+}
+
+void TOrvBaseDateTimeEdit::SetNull(bool value)
+{
+    if (value == fNull && fDateEdit->Null() == value && fTimeEdit->Null() == value)
+        return;
+    const bool changed = value != fNull;
+    {
+        const TOrvScopedValue setting(fSettingNull, true);
+        fNull = value;
+        ForBoth([value](TOrvBaseEdit& e) { e.SetNull(value); });
+    }
+    if (changed && !Loading() && OnNullChange)
+        OnNullChange(this);
+}
+
+void TOrvBaseDateTimeEdit::Layout()
+{
+    setFixedWidth(fDateWidth + fGap + fTimeWidth);
+    if (fAutoSize) {
+        setFixedHeight(fAutoHeight);
+    } else {
+        setMinimumHeight(0);
+        setMaximumHeight(QWIDGETSIZE_MAX);
+    }
+    PlaceChildren();
+}
+
+void TOrvBaseDateTimeEdit::PlaceChildren()
+{
+    fDateEdit->setGeometry(0, 0, fDateWidth, height());
+    fTimeEdit->setGeometry(fDateWidth + fGap, 0, fTimeWidth, height());
+}
+
+void TOrvBaseDateTimeEdit::resizeEvent(QResizeEvent* e)
+{
+    TOrvCustomPanel::resizeEvent(e);
+    PlaceChildren();
+}
+
+void TOrvBaseDateTimeEdit::PanelFontChanged()
+{
+    TOrvCustomPanel::PanelFontChanged();
+    ForBoth([](TOrvBaseEdit& e) { e.SetParentFont(true); });
+    if (fAutoSize) {
+        fAutoHeight = fDateEdit->sizeHint().height();
+        Layout();
+    }
+}
+
+void TOrvBaseDateTimeEdit::SetDateWidth(int value)
+{
+    if (value == fDateWidth || value < 0)
+        return;
+    fDateWidth = value;
+    Layout();
+}
+
+void TOrvBaseDateTimeEdit::SetTimeWidth(int value)
+{
+    if (value == fTimeWidth || value < 0)
+        return;
+    fTimeWidth = value;
+    Layout();
+}
+
+void TOrvBaseDateTimeEdit::SetGap(int value)
+{
+    if (value == fGap || value < 0)
+        return;
+    fGap = value;
+    Layout();
+}
+
+void TOrvBaseDateTimeEdit::SetAutoSize(bool value)
+{
+    if (value == fAutoSize)
+        return;
+    fAutoSize = value;
+    if (value)
+        fAutoHeight = fDateEdit->height();
+    ForBoth([value](TOrvBaseEdit& e) { e.SetAutoSize(value); });
+    Layout();
+}
+
+void TOrvBaseDateTimeEdit::SetAlignment(TAlignment value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetAlignment(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetReadOnly(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetReadOnly(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetTabStop(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetTabStop(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetNullStr(const QString& value)
+{
+    ForBoth([&value](TOrvBaseEdit& e) { e.SetNullStr(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetAllowKbdNull(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetAllowKbdNull(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetAutoSelect(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetAutoSelect(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetAutoSelectClick(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetAutoSelectClick(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetBlankWhenZero(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetBlankWhenZero(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetBlankWhenNull(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetBlankWhenNull(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetBlankWhenFileTimeIsZero(bool value)
+{
+    fDateEdit->SetBlankWhenFileTimeIsZero(value);
+    if (value)
+        fTimeEdit->SetBlankWhenZero(true);
+}
+
+void TOrvBaseDateTimeEdit::SetIgnoreConvertError(bool value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetIgnoreConvertError(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetUICtrl(TOrvUICtrl* value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetUICtrl(value); });
+}
+
+void TOrvBaseDateTimeEdit::SetUIUsage(TOrvUIUsageTypes value)
+{
+    ForBoth([value](TOrvBaseEdit& e) { e.SetUIUsage(value); });
+}
+
+TDateTime TOrvBaseDateTimeEdit::AsDateTime() const
+{
+    return ComposeDateTime(fDateEdit->Date(), fTimeEdit->Time());
+}
+
+void TOrvBaseDateTimeEdit::SetAsDateTime(TDateTime value)
+{
+    if (!(value >= MinDateDay && value < MaxDateDay + 1.0))
+        return;
+    if (fDateEdit->BlankWhenFileTimeIsZero() && value <= TOrvDateEdit::FileTimeZeroDate)
+        value = TOrvDateEdit::FileTimeZeroDate;
+    if (value == AsDateTime() && !fNull)
+        return;
+    SetNull(false);
+    fDateEdit->SetDate(value);
+    fTimeEdit->SetTime(TimeOfDay(value));
+}
+
+bool TOrvBaseDateTimeEdit::Focused() const
+{
+    return fDateEdit->hasFocus() || fTimeEdit->hasFocus();
+}
+
+void TOrvBaseDateTimeEdit::Now()
+{
+    SetNull(false);
+    fDateEdit->Today();
+    fTimeEdit->Now();
+}
+
+void TOrvBaseDateTimeEdit::Clear()
+{
+    ForBoth([](TOrvBaseEdit& e) { e.Clear(); });
+}
+
+void TOrvBaseDateTimeEdit::AddHours(Extended count)
+{
+    SetAsDateTime(TimeAddHours(AsDateTime(), double(count)));
+}
+
+void TOrvBaseDateTimeEdit::AddMinutes(Extended count)
+{
+    SetAsDateTime(TimeAddMinutes(AsDateTime(), double(count)));
+}
+
+void TOrvBaseDateTimeEdit::AddSeconds(Extended count)
+{
+    SetAsDateTime(TimeAddSeconds(AsDateTime(), double(count)));
+}
+
+} // namespace orv
