@@ -35,6 +35,9 @@ TEST_P(MonthStart, GridOpensWithOneToSevenDaysOfThePreviousMonth)
     EXPECT_FALSE(grid.CellInMonth(-c.offset - 1));
     // Columns run Sunday to Saturday, Monday to Sunday in ISO mode.
     EXPECT_EQ(DateDayOfWeek(grid.TopLeftDate()), c.iso ? 2 : 1);
+    EXPECT_EQ(grid.ColumnHostDay(0), c.iso ? 2 : 1);
+    EXPECT_EQ(grid.ColumnHostDay(6), c.iso ? 1 : 7);
+    EXPECT_EQ(grid.ColumnIsWeekEnd(5), c.iso);  // Saturday in ISO mode, Friday otherwise
 }
 
 INSTANTIATE_TEST_SUITE_P(Months, MonthStart,
