@@ -75,18 +75,6 @@ int ItemCaptionFlags(const TOrvItemGeometry& g)
     return flags;
 }
 
-void Frame3D(QPainter& canvas, const QRect& rect, const QColor& topLeft, const QColor& bottomRight, int width)
-{
-    QRect r = rect;
-    for (int i = 0; i < width && r.width() > 0 && r.height() > 0; ++i) {
-        canvas.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
-        canvas.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
-        canvas.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
-        canvas.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
-        r = InflateRect(r, -1, -1);
-    }
-}
-
 void DrawControlFrame(QPainter& canvas, const QRect& rect, TOrvFrameStyle style, int borderSize,
                       const QColor& frameColor, const QColor& background, const QPalette& palette)
 {

@@ -44,8 +44,6 @@ QRect ItemFocusRect(const TOrvItemGeometry& g, QSize text);
 /// Qt text flags of the caption.
 int ItemCaptionFlags(const TOrvItemGeometry& g);
 
-/// `width` nested frames, top and left edges in `topLeft`, bottom and right in `bottomRight`.
-void Frame3D(QPainter& canvas, const QRect& rect, const QColor& topLeft, const QColor& bottomRight, int width);
 /// The frame round a whole check box or radio button.
 void DrawControlFrame(QPainter& canvas, const QRect& rect, TOrvFrameStyle style, int borderSize,
                       const QColor& frameColor, const QColor& background, const QPalette& palette);

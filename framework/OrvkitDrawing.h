@@ -32,6 +32,8 @@ enum TOrvTextAlign { etaLeft, etaCenter, etaRight };
 
 /// Draws a one-pixel frame just inside the rectangle.
 void FrameRect(QPainter& canvas, const QRect& rect, const QColor& color);
+/// `width` nested frames, top and left edges in `topLeft`, bottom and right in `bottomRight`.
+void Frame3D(QPainter& canvas, const QRect& rect, const QColor& topLeft, const QColor& bottomRight, int width);
 /// Fills the rectangle.
 void FillRect(QPainter& canvas, const QRect& rect, const QColor& color);
 /// Grows (positive) or shrinks (negative) the rectangle on every side.
