@@ -2,6 +2,7 @@
 // the check boxes below restyle every edit at once. With ORVKIT_GALLERY_SHOT=<file.png>
 // set, the program saves a picture of its window there and quits.
 
+#include <orvkit/calendar/OrvkitCalPanel.h>
 #include <orvkit/controls/OrvkitCheckBox.h>
 #include <orvkit/controls/OrvkitGroupCtrls.h>
 #include <orvkit/controls/OrvkitRadioBtn.h>
@@ -147,6 +148,9 @@ int main(int argc, char** argv)
     checkGroup->SetCaption(QStringLiteral("Check group"));
     checkGroup->SetItems({QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")});
     checkGroup->SetAsInteger(0b101);
+    auto* calendar = new TOrvCalPanel(choices);
+    calendar->setMinimumSize(calendar->size());
+    choiceRows->addWidget(calendar);
     choiceRows->addStretch();
 
     auto* switches = new QGroupBox(QStringLiteral("Every edit at once"), &window);
