@@ -151,28 +151,28 @@ TEST_F(CalPanelTest, WeekSetters)
 TEST_F(CalPanelTest, Navigation)
 {
     struct Step {
-        void (TOrvCalPanel::*op)();
+        void (*op)(TOrvCalPanel&);
         TDateTime from, to;
     };
     const Step steps[] = {
-        {&TOrvCalPanel::NextDay, MakeDate(2024, 2, 28), MakeDate(2024, 2, 29)},
-        {&TOrvCalPanel::PrevDay, MakeDate(2024, 3, 1), MakeDate(2024, 2, 29)},
-        {&TOrvCalPanel::NextWeek, MakeDate(2024, 12, 28), MakeDate(2025, 1, 4)},
-        {&TOrvCalPanel::PrevWeek, MakeDate(2024, 1, 3), MakeDate(2023, 12, 27)},
-        {&TOrvCalPanel::NextMonth, MakeDate(2024, 1, 31), MakeDate(2024, 2, 29)},
-        {&TOrvCalPanel::PrevMonth, MakeDate(2024, 3, 31), MakeDate(2024, 2, 29)},
-        {&TOrvCalPanel::YearStart, MakeDate(2024, 7, 9), MakeDate(2024, 1, 1)},
-        {&TOrvCalPanel::YearEnd, MakeDate(2024, 7, 9), MakeDate(2024, 12, 31)},
-        {&TOrvCalPanel::Today, MakeDate(2000, 1, 1), MakeDate(2024, 3, 20)},
+        {[](TOrvCalPanel& p) { p.NextDay(); }, MakeDate(2024, 2, 28), MakeDate(2024, 2, 29)},
+        {[](TOrvCalPanel& p) { p.PrevDay(); }, MakeDate(2024, 3, 1), MakeDate(2024, 2, 29)},
+        {[](TOrvCalPanel& p) { p.NextWeek(); }, MakeDate(2024, 12, 28), MakeDate(2025, 1, 4)},
+        {[](TOrvCalPanel& p) { p.PrevWeek(); }, MakeDate(2024, 1, 3), MakeDate(2023, 12, 27)},
+        {[](TOrvCalPanel& p) { p.NextMonth(); }, MakeDate(2024, 1, 31), MakeDate(2024, 2, 29)},
+        {[](TOrvCalPanel& p) { p.PrevMonth(); }, MakeDate(2024, 3, 31), MakeDate(2024, 2, 29)},
+        {[](TOrvCalPanel& p) { p.YearStart(); }, MakeDate(2024, 7, 9), MakeDate(2024, 1, 1)},
+        {[](TOrvCalPanel& p) { p.YearEnd(); }, MakeDate(2024, 7, 9), MakeDate(2024, 12, 31)},
+        {[](TOrvCalPanel& p) { p.Today(); }, MakeDate(2000, 1, 1), MakeDate(2024, 3, 20)},
         // At the ends of the date range the steps stay put.
-        {&TOrvCalPanel::NextDay, MakeDate(9999, 12, 31), MakeDate(9999, 12, 31)},
-        {&TOrvCalPanel::NextMonth, MakeDate(9999, 12, 5), MakeDate(9999, 12, 5)},
-        {&TOrvCalPanel::PrevMonth, MakeDate(1, 1, 5), MakeDate(1, 1, 5)},
-        {&TOrvCalPanel::PrevWeek, MakeDate(1, 1, 5), MakeDate(1, 1, 5)},
+        {[](TOrvCalPanel& p) { p.NextDay(); }, MakeDate(9999, 12, 31), MakeDate(9999, 12, 31)},
+        {[](TOrvCalPanel& p) { p.NextMonth(); }, MakeDate(9999, 12, 5), MakeDate(9999, 12, 5)},
+        {[](TOrvCalPanel& p) { p.PrevMonth(); }, MakeDate(1, 1, 5), MakeDate(1, 1, 5)},
+        {[](TOrvCalPanel& p) { p.PrevWeek(); }, MakeDate(1, 1, 5), MakeDate(1, 1, 5)},
     };
     for (const Step& s : steps) {
         panel->SetDate(s.from);
-        (panel->*s.op)();
+        s.op(*panel);
         EXPECT_EQ(panel->Date(), s.to) << DateYear(s.from) << "-" << DateMonth(s.from) << "-" << DateDay(s.from);
     }
 }
