@@ -16,7 +16,6 @@ TOrvDateEditBase::TOrvDateEditBase(QWidget* parent) : TOrvBaseEdit(parent)
 void TOrvDateEditBase::DoDisplay()
 {
     if (Null()) {
-        fShown = false;
         TOrvCustomEdit::DoDisplay();
         return;
     }
@@ -26,20 +25,18 @@ void TOrvDateEditBase::DoDisplay()
         const TOrvScopedValue raise(GlobalRaiseDateErrors, false);
         shown = FormatValue();
     }
-    fShownText = shown;
-    fShown = true;
-    SetNativeText(shown);
-    // Keeps the base's record of the last text in step with what is shown.
-    GetText();
+    ShowValueText(shown);
 }
 
 void TOrvDateEditBase::ConvertText()
 {
+    if (Displaying())
+        return;
     if (Null()) {
         ReadNull();
         return;
     }
-    if (ShowsOwnText())
+    if (ShowsValue())
         return;
     ReadText(text());
 }
@@ -49,11 +46,6 @@ void TOrvDateEditBase::ValueStored()
     if (Null())
         SetNull(false);
     DoDisplay();
-}
-
-bool TOrvDateEditBase::ShowsOwnText() const
-{
-    return fShown && text() == fShownText;
 }
 
 void TOrvDateEditBase::CheckBounds(double value, double lower, double upper,

@@ -22,8 +22,9 @@ using TOrvChangeEvent = std::function<void(QObject* sender, uint32_t elementNo)>
 /// The shared base of the date, time and duration value edits.
 ///
 /// The held value is the truth: the edit shows it through FormatValue and reads typed text
-/// back through ReadText on every change. Text the edit wrote itself is not read back, so a
-/// display that drops detail (minutes without seconds, two decimals) never changes the value.
+/// back through ReadText on every change. Text the edit wrote itself is not read back while
+/// it stands for the value, so a display that drops detail (minutes without seconds, two
+/// decimals) never changes the value.
 /// While null the value is the one ReadNull gives.
 class TOrvDateEditBase : public TOrvBaseEdit {
     Q_OBJECT
@@ -46,17 +47,11 @@ protected:
     bool BlanksZero() const { return EffectiveBlanks().BlankWhenZero; }
     /// After a setter stored a new value: leaves the null state and shows the value.
     void ValueStored();
-    /// Whether the text is the one the edit last showed for its value.
-    bool ShowsOwnText() const;
     /// Compares the value with the bounds, records the result for the base and reports a
     /// violation (ReportBoundsError) with the bound as `boundText` writes it.
     void CheckBounds(double value, double lower, double upper, const std::function<QString(double)>& boundText);
     /// Raises EConvertError: `message`, a space and the text.
     [[noreturn]] static void RaiseTextError(const QString& message, const QString& text);
-
-private:
-    QString fShownText;
-    bool fShown = false;
 };
 
 } // namespace orv

@@ -12,7 +12,7 @@ namespace orv {
 /// rule when it is shown; only digits can be typed.
 class TOrvYearEdit : public TOrvDateEditBase {
     Q_OBJECT
-    Q_PROPERTY(uint16_t Year READ Year WRITE SetYear)
+    Q_PROPERTY(uint16_t Year READ Year WRITE SetYear NOTIFY yearChanged USER true)
     Q_PROPERTY(uint16_t BoundLowerYear READ BoundLowerYear WRITE SetBoundLowerYear)
     Q_PROPERTY(uint16_t BoundUpperYear READ BoundUpperYear WRITE SetBoundUpperYear)
     Q_PROPERTY(uint16_t YearCutOff READ YearCutOff WRITE SetYearCutOff)
@@ -36,6 +36,11 @@ public:
     /// Year := the current year.
     virtual void Today();
     bool IsLeapYear() const;
+
+signals:
+    /// The year edit's value signal: Year changed, by typing or by code. On a date edit
+    /// the value signal is dateChanged.
+    void yearChanged(int year);
 
 protected:
     QString FormatValue() override;
@@ -61,8 +66,9 @@ private:
 /// Year, Month and Day follow the date.
 class TOrvDateEdit : public TOrvYearEdit {
     Q_OBJECT
-    Q_PROPERTY(double Date READ Date WRITE SetDate)
+    Q_PROPERTY(double Date READ Date WRITE SetDate NOTIFY dateChanged USER true)
     Q_PROPERTY(double AsDateTime READ AsDateTime WRITE SetAsDateTime STORED false)
+    Q_PROPERTY(quint64 AsFileTime READ AsFileTime WRITE SetAsFileTime STORED false)
     Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth STORED false)
     Q_PROPERTY(uint16_t Day READ Day WRITE SetDay STORED false)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
@@ -144,6 +150,10 @@ public:
     QString GetLongDOW() const;
 
     TOrvConvertEvent OnBeforeConvert;
+
+signals:
+    /// Date changed, by typing or by code.
+    void dateChanged(double date);
 
 protected:
     QString FormatValue() override;

@@ -18,6 +18,7 @@ TOrvBaseDateTimeEdit::TOrvBaseDateTimeEdit(QWidget* parent)
         e.SetParentFont(true);
     });
     setTabOrder(fDateEdit, fTimeEdit);
+    fAutoHeight = fDateEdit->sizeHint().height();
     Connect(fDateEdit, 0);
     Connect(fTimeEdit, 1);
     fDateEdit->OnKeyPress = [this](QObject* sender, QChar& key) {
@@ -37,6 +38,30 @@ void TOrvBaseDateTimeEdit::Connect(TOrvBaseEdit* child, uint32_t elementNo)
     child->OnChange = [this, elementNo](QObject*) {
         if (OnChange)
             OnChange(this, elementNo);
+        emit changed(elementNo);
+        if (!Loading())
+            fValueNotifier.Check(*this);
+    };
+    child->OnClick = [this](QObject* sender) {
+        if (OnClick)
+            OnClick(sender);
+        emit clicked();
+    };
+    child->OnDblClick = [this](QObject* sender) {
+        if (OnDblClick)
+            OnDblClick(sender);
+    };
+    child->OnMouseDown = [this](QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
+        if (OnMouseDown)
+            OnMouseDown(sender, button, shift, x, y);
+    };
+    child->OnMouseUp = [this](QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
+        if (OnMouseUp)
+            OnMouseUp(sender, button, shift, x, y);
+    };
+    child->OnMouseMove = [this](QObject* sender, TShiftState shift, int x, int y) {
+        if (OnMouseMove)
+            OnMouseMove(sender, shift, x, y);
     };
     child->OnNullChange = [this](QObject*) { ChildNullChanged(); };
     child->OnNull = [this](QObject* sender) {
@@ -77,13 +102,29 @@ void TOrvBaseDateTimeEdit::SetNull(bool value)
         fNull = value;
         ForBoth([value](TOrvBaseEdit& e) { e.SetNull(value); });
     }
-    if (changed && !Loading() && OnNullChange)
-        OnNullChange(this);
+    if (changed && !Loading()) {
+        if (OnNullChange)
+            OnNullChange(this);
+        emit nullChanged(value);
+        fValueNotifier.Check(*this);
+    }
+}
+
+void TOrvBaseDateTimeEdit::connectNotify(const QMetaMethod& signal)
+{
+    TOrvCustomPanel::connectNotify(signal);
+    fValueNotifier.Watch(*this, signal);
+}
+
+int TOrvBaseDateTimeEdit::UsedWidth(const TOrvBaseEdit& edit, const std::optional<int>& width)
+{
+    constexpr int kDefaultWidth = 71;
+    return width ? *width : std::max(kDefaultWidth, edit.WidthForText(edit.text()));
 }
 
 void TOrvBaseDateTimeEdit::Layout()
 {
-    setFixedWidth(fDateWidth + fGap + fTimeWidth);
+    setFixedWidth(DateWidth() + fGap + TimeWidth());
     if (fAutoSize) {
         setFixedHeight(fAutoHeight);
     } else {
@@ -95,8 +136,9 @@ void TOrvBaseDateTimeEdit::Layout()
 
 void TOrvBaseDateTimeEdit::PlaceChildren()
 {
-    fDateEdit->setGeometry(0, 0, fDateWidth, height());
-    fTimeEdit->setGeometry(fDateWidth + fGap, 0, fTimeWidth, height());
+    const int dateWidth = DateWidth();
+    fDateEdit->setGeometry(0, 0, dateWidth, height());
+    fTimeEdit->setGeometry(dateWidth + fGap, 0, TimeWidth(), height());
 }
 
 void TOrvBaseDateTimeEdit::resizeEvent(QResizeEvent* e)
@@ -109,10 +151,9 @@ void TOrvBaseDateTimeEdit::PanelFontChanged()
 {
     TOrvCustomPanel::PanelFontChanged();
     ForBoth([](TOrvBaseEdit& e) { e.SetParentFont(true); });
-    if (fAutoSize) {
+    if (fAutoSize)
         fAutoHeight = fDateEdit->sizeHint().height();
-        Layout();
-    }
+    Layout();
 }
 
 void TOrvBaseDateTimeEdit::SetDateWidth(int value)
@@ -145,7 +186,7 @@ void TOrvBaseDateTimeEdit::SetAutoSize(bool value)
         return;
     fAutoSize = value;
     if (value)
-        fAutoHeight = fDateEdit->height();
+        fAutoHeight = fDateEdit->sizeHint().height();
     ForBoth([value](TOrvBaseEdit& e) { e.SetAutoSize(value); });
     Layout();
 }

@@ -3,8 +3,10 @@
 #include <orvkit/edits/OrvkitDateEdits.h>
 #include <orvkit/edits/OrvkitTimeEdits.h>
 #include <orvkit/framework/OrvkitPanels.h>
+#include <orvkit/framework/OrvkitValueNotifier.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace orv {
 
@@ -13,15 +15,18 @@ namespace orv {
 /// The panel takes no focus itself: focus given to it goes to the date edit.
 class TOrvBaseDateTimeEdit : public TOrvCustomPanel {
     Q_OBJECT
+    Q_PROPERTY(double AsDateTime READ AsDateTime WRITE SetAsDateTime NOTIFY dateTimeChanged USER true)
 public:
     explicit TOrvBaseDateTimeEdit(QWidget* parent = nullptr);
 
     TOrvDateEdit* DateEdit() const { return fDateEdit; }
     TOrvTimeEdit* TimeEdit() const { return fTimeEdit; }
 
-    int DateWidth() const { return fDateWidth; }
+    /// The widths in use. Until set, each is 71 or, when its edit's text would be cut at
+    /// that width in the panel's font, the width that shows it whole.
+    int DateWidth() const { return UsedWidth(*fDateEdit, fDateWidth); }
     void SetDateWidth(int value);
-    int TimeWidth() const { return fTimeWidth; }
+    int TimeWidth() const { return UsedWidth(*fTimeEdit, fTimeWidth); }
     void SetTimeWidth(int value);
     int Gap() const { return fGap; }
     void SetGap(int value);
@@ -61,13 +66,13 @@ public:
     void SetStoreValue(bool value) { fStoreValue = value; }
 
     TOrvDateFormatType FormatDateType() const { return fDateEdit->FormatType(); }
-    void SetFormatDateType(TOrvDateFormatType value) { fDateEdit->SetFormatType(value); }
+    void SetFormatDateType(TOrvDateFormatType value) { fDateEdit->SetFormatType(value); Layout(); }
     QString FormatDate() const { return fDateEdit->Format(); }
-    void SetFormatDate(const QString& value) { fDateEdit->SetFormat(value); }
+    void SetFormatDate(const QString& value) { fDateEdit->SetFormat(value); Layout(); }
     TOrvTimeFormatType FormatTimeType() const { return fTimeEdit->FormatType(); }
-    void SetFormatTimeType(TOrvTimeFormatType value) { fTimeEdit->SetFormatType(value); }
+    void SetFormatTimeType(TOrvTimeFormatType value) { fTimeEdit->SetFormatType(value); Layout(); }
     QString FormatTime() const { return fTimeEdit->Format(); }
-    void SetFormatTime(const QString& value) { fTimeEdit->SetFormat(value); }
+    void SetFormatTime(const QString& value) { fTimeEdit->SetFormat(value); Layout(); }
     bool NumericTimeOnly() const { return fTimeEdit->NumericOnly(); }
     void SetNumericTimeOnly(bool value) { fTimeEdit->SetNumericOnly(value); }
     bool AMPMAllowFirst() const { return fTimeEdit->AMPMAllowFirst(); }
@@ -79,6 +84,7 @@ public:
     void SetUIUsage(TOrvUIUsageTypes value);
     /// The date edit's set; the time edit follows it.
     TOrvEditColorSet& ColorSet() const { return fDateEdit->ColorSet(); }
+    TOrvEditColorSet* ColorSetPtr() const { return &fDateEdit->ColorSet(); }
 
     /// The date plus the time of day; a value outside 0001..9999 (or not a number) is ignored.
     TDateTime AsDateTime() const;
@@ -156,10 +162,26 @@ public:
     TOrvConvertErrorEvent& OnTimeConvertError = fTimeEdit->OnConvertError;
     TOrvExitStartEvent& OnDateExitStart = fDateEdit->OnExitStart;
     TOrvExitStartEvent& OnTimeExitStart = fTimeEdit->OnExitStart;
+    /// A left click (double click) in either child; Sender is the child. The mouse events
+    /// inherited from the panel fire for the children's mouse as well, with the child as
+    /// Sender and its coordinates.
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+
+signals:
+    /// Right after OnChange, with the part that changed.
+    void changed(uint elementNo);
+    /// AsDateTime changed, by typing or by code.
+    void dateTimeChanged(double dateTime);
+    /// Right after OnNullChange.
+    void nullChanged(bool null);
+    /// Right after OnClick.
+    void clicked();
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void PanelFontChanged() override;
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     void Connect(TOrvBaseEdit* child, uint32_t elementNo);
@@ -174,14 +196,18 @@ private:
         f(*fTimeEdit);
     }
 
-    int fDateWidth = 71;
-    int fTimeWidth = 71;
+    /// A width as set, or the default grown to fit the edit's text.
+    static int UsedWidth(const TOrvBaseEdit& edit, const std::optional<int>& width);
+
+    std::optional<int> fDateWidth;
+    std::optional<int> fTimeWidth;
     int fGap = 5;
     int fAutoHeight = 21;
     bool fAutoSize = true;
     bool fNull = false;
     bool fSettingNull = false;
     bool fStoreValue = true;
+    TOrvValueNotifier fValueNotifier;
 };
 
 /// The date-and-time edit with its settings published.
@@ -212,6 +238,17 @@ class TOrvDateTimeEdit : public TOrvBaseDateTimeEdit {
     Q_PROPERTY(bool IgnoreConvertError READ IgnoreConvertError WRITE SetIgnoreConvertError)
     Q_PROPERTY(bool StoreValue READ StoreValue WRITE SetStoreValue)
     Q_PROPERTY(double AsDateTime READ AsDateTime WRITE SetAsDateTime)
+    Q_PROPERTY(uint16_t Year READ Year WRITE SetYear STORED false)
+    Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth STORED false)
+    Q_PROPERTY(uint16_t Day READ Day WRITE SetDay STORED false)
+    Q_PROPERTY(uint16_t Hour READ Hour WRITE SetHour STORED false)
+    Q_PROPERTY(uint16_t Minute READ Minute WRITE SetMinute STORED false)
+    Q_PROPERTY(uint16_t Second READ Second WRITE SetSecond STORED false)
+    Q_PROPERTY(uint16_t Millisecond READ Millisecond WRITE SetMillisecond STORED false)
+    Q_PROPERTY(orv::TOrvUICtrl* UICtrl READ UICtrl WRITE SetUICtrl)
+    Q_PROPERTY(orv::TOrvUIUsageTypes UIUsage READ UIUsage WRITE SetUIUsage)
+    // The date edit's set, edited in place (the time edit follows it); not a QObject.
+    Q_PROPERTY(orv::TOrvEditColorSet* ColorSet READ ColorSetPtr CONSTANT)
 public:
     using TOrvBaseDateTimeEdit::TOrvBaseDateTimeEdit;
 };

@@ -18,7 +18,12 @@ QString RegroupThousands(const QString& text, QChar thousands, QChar decimal);
 /// "lead:..:last" parts, with the edit's own unit words and separators.
 class TOrvDurationEdit : public TOrvDateEditBase {
     Q_OBJECT
-    Q_PROPERTY(double AsDays READ AsDays WRITE SetAsDays)
+    Q_PROPERTY(double AsDays READ AsDays WRITE SetAsDays NOTIFY durationChanged USER true)
+    Q_PROPERTY(double AsWeeks READ AsWeeks WRITE SetAsWeeks STORED false)
+    Q_PROPERTY(double AsHrs READ AsHrs WRITE SetAsHrs STORED false)
+    Q_PROPERTY(double AsMins READ AsMins WRITE SetAsMins STORED false)
+    Q_PROPERTY(double AsSecs READ AsSecs WRITE SetAsSecs STORED false)
+    Q_PROPERTY(double AsDuration READ AsDuration WRITE SetAsDuration STORED false)
     Q_PROPERTY(orv::TOrvDurationType DurationType READ DurationType WRITE SetDurationType)
     Q_PROPERTY(orv::TOrvDurationType LastDurationType READ LastDurationType WRITE SetLastDurationType)
     Q_PROPERTY(uint8_t DecimalPlaces READ DecimalPlaces WRITE SetDecimalPlaces)
@@ -92,6 +97,10 @@ public:
 
     static double InUnit(double days, TOrvDurationType unit);
     static double ToDays(double value, TOrvDurationType unit);
+
+signals:
+    /// AsDays changed, by typing or by code.
+    void durationChanged(double days);
 
 protected:
     QString FormatValue() override;

@@ -82,7 +82,7 @@ void TOrvPosFloatEdit::ConvertText()
     if (fShowComparisonType)
         number = TakeComparisonPrefix(number, fComparisonType);
     const auto separators = Separators();
-    fFloatValue = Null() ? 0 : ReadStored(text, number, Scale(), true);
+    fFloatValue = Null() ? 0 : ReadStored(number, Scale(), true);
     SetSign(FloatSign(fFloatValue));
 }
 
@@ -186,7 +186,7 @@ void TOrvPercentEdit::ConvertText()
         return;
     const QString text = GetText();
     const auto separators = Separators();
-    fFloatValue = Null() ? 0 : ReadStored(text, text, 1, false);
+    fFloatValue = Null() ? 0 : ReadStored(text, 1, false);
     SetSign(FloatSign(fFloatValue));
 }
 
@@ -270,7 +270,7 @@ void TOrvSciFloatEdit::ConvertText()
     if (Displaying())
         return;
     const QString text = GetText();
-    fValue = Null() ? 0 : ReadStored(text, text, Scale(), true);
+    fValue = Null() ? 0 : ReadStored(text, Scale(), true);
     SetSign(FloatSign(fValue));
 }
 

@@ -65,10 +65,10 @@ protected:
 
     /// The new stored value for a text; the edit gives the texts, the scale and whether
     /// OnConvert takes part.
-    Extended ReadStored(const QString& text, const QString& numberText, Extended scale, bool useOnConvert)
+    Extended ReadStored(const QString& numberText, Extended scale, bool useOnConvert)
     {
         TOrvFloatReading reading;
-        reading.Text = text;
+        reading.ShowsValue = this->ShowsValue();
         reading.NumberText = numberText;
         reading.ShownText = this->ShownText();
         reading.Stored = StoredValue();
@@ -114,7 +114,7 @@ private:
 /// A non-negative float edit, optionally with a comparison prefix ("<= 10.0000").
 class TOrvPosFloatEdit : public TOrvFloatValueT<TOrvBaseNumericEdit> {
     Q_OBJECT
-    Q_PROPERTY(double AsFloat READ AsFloat WRITE SetAsFloat)
+    Q_PROPERTY(double AsFloat READ AsFloat WRITE SetAsFloat NOTIFY valueChanged USER true)
     Q_PROPERTY(double AsScaledFloat READ AsScaledFloat WRITE SetAsScaledFloat STORED false)
     Q_PROPERTY(double Scale READ Scale WRITE SetScale)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
@@ -150,6 +150,10 @@ protected:
     void ConvertText() override;
     QString DisplayText() override;
 
+signals:
+    /// The stored value changed, by typing or by code (see TOrvBaseEdit).
+    void valueChanged(double value);
+
 private:
     bool fShowComparisonType = false;
     TOrvComparisonType fComparisonType = ecEqual;
@@ -179,7 +183,7 @@ private:
 class TOrvPercentEdit : public TOrvFloatValueT<TOrvBaseNumericEdit> {
     Q_OBJECT
     Q_PROPERTY(double AsPercentage READ AsPercentage WRITE SetAsPercentage)
-    Q_PROPERTY(double AsFloat READ AsFloat WRITE SetAsFloat STORED false)
+    Q_PROPERTY(double AsFloat READ AsFloat WRITE SetAsFloat NOTIFY valueChanged USER true STORED false)
     Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
     Q_PROPERTY(bool ShowPercent READ ShowPercent WRITE SetShowPercent)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
@@ -200,6 +204,10 @@ public:
     /// Appends "%" to the text.
     bool ShowPercent() const { return fShowPercent; }
     void SetShowPercent(bool value);
+
+signals:
+    /// AsFloat changed, by typing or by code.
+    void valueChanged(double value);
 
 protected:
     Extended StoredValue() const override { return fFloatValue; }
@@ -237,7 +245,7 @@ private:
 /// A float edit in exponent form, or fixed point inside a range.
 class TOrvSciFloatEdit : public TOrvFloatValueT<TOrvSciEditBase> {
     Q_OBJECT
-    Q_PROPERTY(double AsFloat READ AsFloat WRITE SetAsFloat)
+    Q_PROPERTY(double AsFloat READ AsFloat WRITE SetAsFloat NOTIFY valueChanged USER true)
     Q_PROPERTY(double AsScaledFloat READ AsScaledFloat WRITE SetAsScaledFloat STORED false)
     Q_PROPERTY(double Scale READ Scale WRITE SetScale)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
@@ -270,6 +278,10 @@ public:
     /// Western grouping in the fixed-point text.
     bool ShowThousandSeparators() const { return fShowThousandSeparators; }
     void SetShowThousandSeparators(bool value);
+
+signals:
+    /// The stored value changed, by typing or by code.
+    void valueChanged(double value);
 
 protected:
     Extended StoredValue() const override { return fValue; }

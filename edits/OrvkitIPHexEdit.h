@@ -8,7 +8,7 @@ namespace orv {
 /// given as text, compared unsigned. Their character filters have no AllowAllChars escape.
 class TOrvUInt32EditBase : public TOrvDisplayedValueT<TOrvBaseEdit> {
     Q_OBJECT
-    Q_PROPERTY(uint AsLongWord READ AsLongWord WRITE SetAsLongWord)
+    Q_PROPERTY(uint AsLongWord READ AsLongWord WRITE SetAsLongWord NOTIFY valueChanged USER true)
     Q_PROPERTY(QString BoundLower READ BoundLower WRITE SetBoundLower)
     Q_PROPERTY(QString BoundUpper READ BoundUpper WRITE SetBoundUpper)
     Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
@@ -24,6 +24,10 @@ public:
     void SetBoundLower(const QString& value) { fBoundLower = ReadBound(value); }
     QString BoundUpper() const { return BoundToText(fBoundUpper); }
     void SetBoundUpper(const QString& value) { fBoundUpper = ReadBound(value); }
+
+signals:
+    /// The value changed, by typing or by code.
+    void valueChanged(uint value);
 
 protected:
     /// The shown text of a value and the reading of a typed text.

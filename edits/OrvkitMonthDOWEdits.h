@@ -64,7 +64,7 @@ private:
 /// A month 1..12.
 class TOrvMonthEdit : public TOrvNamedNumberEdit {
     Q_OBJECT
-    Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth)
+    Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth NOTIFY monthChanged USER true)
     Q_PROPERTY(QString MonthShort READ MonthShort WRITE SetMonthShort STORED false)
     Q_PROPERTY(QString MonthLong READ MonthLong WRITE SetMonthLong STORED false)
     Q_PROPERTY(orv::TOrvMonthFormatType MonthFormat READ MonthFormat WRITE SetMonthFormat)
@@ -83,6 +83,10 @@ public:
     /// Month := the current month.
     void Today();
 
+signals:
+    /// Month changed, by typing or by code.
+    void monthChanged(int month);
+
 protected:
     uint16_t NumberOfName(const QString& text) const override;
     QString ShortNameOf(uint16_t number) const override;
@@ -95,7 +99,7 @@ private:
 /// A day of the week 1..7: 1 = Sunday, or with ISO8601 1 = Monday.
 class TOrvDOWEdit : public TOrvNamedNumberEdit {
     Q_OBJECT
-    Q_PROPERTY(uint8_t DOW READ DOW WRITE SetDOW)
+    Q_PROPERTY(uint8_t DOW READ DOW WRITE SetDOW NOTIFY dowChanged USER true)
     Q_PROPERTY(bool ISO8601 READ ISO8601 WRITE SetISO8601)
     Q_PROPERTY(QString DOWShort READ DOWShort WRITE SetDOWShort STORED false)
     Q_PROPERTY(QString DOWLong READ DOWLong WRITE SetDOWLong STORED false)
@@ -117,6 +121,10 @@ public:
 
     /// DOW := today's day of the week in the edit's numbering.
     void Today();
+
+signals:
+    /// DOW changed, by typing or by code.
+    void dowChanged(int dow);
 
 protected:
     uint16_t NumberOfName(const QString& text) const override;

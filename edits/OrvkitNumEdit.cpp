@@ -12,14 +12,8 @@ namespace orv {
 
 void ReportBoundsError(TOrvBaseEdit& edit, TOrvBoundsValidationtype type, const QString& boundText)
 {
-    if (type == evtNone)
-        return;
-    if (edit.OnBoundsError) {
-        edit.OnBoundsError(&edit, edit.GetText(), type);
-        return;
-    }
-    ShowErrorBox(&edit, BoundsMessage(type, boundText));
-    edit.setFocus(Qt::OtherFocusReason);
+    if (type != evtNone)
+        edit.ReportBoundsViolation(type, BoundsMessage(type, boundText));
 }
 
 // ---- TOrvBaseNumericEdit
@@ -201,7 +195,7 @@ void TOrvBaseNumericEdit::KeyUp(uint16_t& key, TShiftState shift)
     const int length = int(current.size());
     // The keys that would advance an edit at full length advance after the decimals too.
     const bool advanceKey = AutoAdvanceRule(key, shift, 1, 1);
-    const bool advances = AutoAdvanceRule(key, shift, NativeMaxLength(), length) ||
+    const bool advances = AutoAdvanceRule(key, shift, MaxLength(), length) ||
                           (advanceKey && fAutoAdvDecimals && DecimalsReached(current, DecimalChar(), fDecimalPlaces));
     if (advances) {
         SelectNextControl(true);

@@ -12,8 +12,7 @@ namespace orv {
 /// in the edit. Nothing for evtNone.
 void ReportBoundsError(TOrvBaseEdit& edit, TOrvBoundsValidationtype type, const QString& boundText);
 
-/// A value edit that writes its own display text without reading it back, so that a
-/// value keeps its full precision until the text is edited.
+/// A value edit that holds a number and shows it through the edit base's ShowValueText.
 template <class Base>
 class TOrvDisplayedValueT : public Base {
 public:
@@ -25,9 +24,7 @@ protected:
     /// Writes a display text without reading it back; the stored value stays as it is.
     void ShowText(const QString& text)
     {
-        const TOrvScopedValue displaying(fDisplaying, true);
-        SetTextWithoutRedisplay(text);
-        fShownText = this->text();
+        this->ShowValueText(text);
         this->SetSign(ValueSign());
     }
     /// SetText without the redisplay that would follow it.
@@ -52,14 +49,6 @@ protected:
         this->SetNull(false);
         this->DoDisplay();
     }
-    /// True while the edit writes its own display text; ConvertText then has nothing to read.
-    bool Displaying() const { return fDisplaying; }
-    /// The text last written by ShowText.
-    const QString& ShownText() const { return fShownText; }
-
-private:
-    QString fShownText;
-    bool fDisplaying = false;
 };
 
 /// The base of the edits that hold a number: sign toggling, separators of their own,
@@ -183,7 +172,8 @@ class TOrvPosEdit : public TOrvBaseNumericEdit {
     Q_OBJECT
     Q_PROPERTY(int AsInteger READ AsInteger WRITE SetAsInteger)
     Q_PROPERTY(uint AsLongWord READ AsLongWord WRITE SetAsLongWord STORED false)
-    Q_PROPERTY(qint64 AsInt64 READ AsInt64 WRITE SetAsInt64 STORED false)
+    // The whole 64-bit value is the one a model binds to.
+    Q_PROPERTY(qint64 AsInt64 READ AsInt64 WRITE SetAsInt64 NOTIFY valueChanged USER true STORED false)
     Q_PROPERTY(int BoundLower READ BoundLower WRITE SetBoundLower)
     Q_PROPERTY(int BoundUpper READ BoundUpper WRITE SetBoundUpper)
 public:
@@ -205,6 +195,10 @@ public:
     void SetBoundLower(int32_t value) { fBoundLower = value; }
     int32_t BoundUpper() const { return fBoundUpper; }
     void SetBoundUpper(int32_t value) { fBoundUpper = value; }
+
+signals:
+    /// The value changed, by typing or by code (see TOrvBaseEdit).
+    void valueChanged(qint64 value);
 
 protected:
     bool IsValidChar(QChar key) override;

@@ -101,8 +101,8 @@ QString DecorateMagnitude(const QString& magnitude, Extended x, const TOrvFloatD
     const bool positiveSign = x > 0 && decoration.ShowPosSign;
     QString text = magnitude;
     if (decoration.ZeroPadWidth > 0) {
-        // The padded text and its sign must fit the edit's length limit, both brackets included.
-        const int signWidth = negative && decoration.NegAsBrackets ? 2 : (negative || positiveSign) ? 1 : 0;
+        // A sign takes one place of the width; brackets count as one sign.
+        const int signWidth = negative || positiveSign ? 1 : 0;
         text = PadLeftWith(text, u'0', decoration.ZeroPadWidth - signWidth);
     }
     if (negative)
@@ -167,9 +167,9 @@ Extended ReadStoredFloat(const TOrvFloatReading& r)
     if (r.OnConvert && *r.OnConvert) {
         const Extended v = number();
         // v is a shown number already, so it is compared unscaled.
-        return r.DisplayOf(v) != r.ShownText ? v * r.Scale : r.Stored;
+        return r.ShowsValue && r.DisplayOf(v) == r.ShownText ? r.Stored : v * r.Scale;
     }
-    return r.Text != r.ShownText ? TextToExtended(r.NumberText) * r.Scale : r.Stored;
+    return r.ShowsValue ? r.Stored : TextToExtended(r.NumberText) * r.Scale;
 }
 
 Extended ScaledOf(Extended stored, Extended scale)

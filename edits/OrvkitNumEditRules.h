@@ -92,8 +92,8 @@ Extended WithSign(Extended value, bool negative);
 
 /// The inputs of reading a float edit's text into its stored value.
 struct TOrvFloatReading {
-    /// The text as typed, compared with the shown text under full accuracy.
-    QString Text;
+    /// The text is still the one shown for the stored value (see TOrvBaseEdit::ShowsValue).
+    bool ShowsValue = false;
     /// The text without a comparison prefix, for the number.
     QString NumberText;
     /// The text the stored value was last shown with.

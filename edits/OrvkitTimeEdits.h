@@ -11,8 +11,9 @@ namespace orv {
 /// long or a custom time format.
 class TOrvTimeEdit : public TOrvDateEditBase {
     Q_OBJECT
-    Q_PROPERTY(double Time READ Time WRITE SetTime)
+    Q_PROPERTY(double Time READ Time WRITE SetTime NOTIFY timeChanged USER true)
     Q_PROPERTY(double AsDateTime READ AsDateTime WRITE SetAsDateTime STORED false)
+    Q_PROPERTY(double AsTime READ AsTime WRITE SetAsTime STORED false)
     Q_PROPERTY(uint16_t Hour READ Hour WRITE SetHour STORED false)
     Q_PROPERTY(uint16_t Minute READ Minute WRITE SetMinute STORED false)
     Q_PROPERTY(uint16_t Second READ Second WRITE SetSecond STORED false)
@@ -75,6 +76,10 @@ public:
     void SubtractHours(Extended count) { AddHours(-count); }
     void SubtractMinutes(Extended count) { AddMinutes(-count); }
     void SubtractSeconds(Extended count) { AddSeconds(-count); }
+
+signals:
+    /// Time changed, by typing or by code.
+    void timeChanged(double time);
 
 protected:
     QString FormatValue() override;

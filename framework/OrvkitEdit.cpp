@@ -1,8 +1,12 @@
 #include <orvkit/framework/OrvkitEdit.h>
 
 #include <orvkit/core/OrvkitExceptions.h>
+#include <orvkit/core/OrvkitGuards.h>
+#include <orvkit/framework/OrvkitPlatform.h>
 
 #include <QCoreApplication>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -42,9 +46,6 @@ QString ExceptionText(const std::exception& e)
     return QString::fromUtf8(e.what());
 }
 
-// QLineEdit has no "no limit"; its default limit stands for it.
-constexpr int kNoLimit = 32767;
-
 } // namespace
 
 void ShowErrorBox(QWidget* parent, const QString& text)
@@ -79,6 +80,25 @@ TOrvCustomStartEdit::~TOrvCustomStartEdit()
 QString TOrvCustomStartEdit::Version() const
 {
     return QString::fromLatin1(OrvkitVersion);
+}
+
+int TOrvCustomStartEdit::WidthForText(const QString& text) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    int digit = 0;
+    for (char16_t d = u'0'; d <= u'9'; ++d)
+        digit = std::max(digit, metrics.horizontalAdvance(QChar(d)));
+    int width = 0;
+    for (const QChar c : text)
+        width += c.isDigit() ? digit : metrics.horizontalAdvance(c);
+    // QLineEdit keeps two pixels of margin on each side and one for the cursor.
+    constexpr int kLineEditMargins = 2 * 2 + 1;
+    const QMargins margins = textMargins();
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.lineWidth = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) : 0;
+    const QSize contents(width + kLineEditMargins + margins.left() + margins.right(), metrics.height());
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, this).width();
 }
 
 const TOrvEditColorSet& TOrvCustomStartEdit::EffectiveColorSet() const
@@ -224,6 +244,7 @@ void TOrvCustomStartEdit::Change()
 {
     if (OnChange)
         OnChange(this);
+    emit changed();
 }
 
 void TOrvCustomStartEdit::UpdateColors(bool invalidate)
@@ -309,11 +330,23 @@ void TOrvCustomStartEdit::MouseLeave()
 void TOrvCustomStartEdit::MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y)
 {
     TOrvWinControlT::MouseUp(button, shift, x, y);
+    if (button == Qt::LeftButton && rect().contains(x, y)) {
+        if (OnClick)
+            OnClick(this);
+        emit clicked();
+    }
     if (button != Qt::LeftButton || fFirstMouseUp)
         return;
     fFirstMouseUp = true;
     if (fAutoSelectClick)
         selectAll();
+}
+
+void TOrvCustomStartEdit::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    TOrvWinControlT::mouseDoubleClickEvent(e);
+    if (e->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(this);
 }
 
 void TOrvCustomStartEdit::ContextMenuDone()
@@ -362,6 +395,17 @@ void TOrvCustomEdit::SetNull(bool value)
     DoDisplay();
     if (OnNullChange)
         OnNullChange(this);
+    emit nullChanged(fNull);
+}
+
+void TOrvCustomEdit::SetMaxLength(int value)
+{
+    fMaxLength = std::max(value, 0);
+}
+
+bool TOrvCustomEdit::TypingLimitReached() const
+{
+    return fMaxLength > 0 && text().size() - selectedText().size() >= fMaxLength;
 }
 
 QString TOrvCustomEdit::GetText()
@@ -393,11 +437,6 @@ void TOrvCustomEdit::SetNativeText(const QString& value)
 {
     if (value != text())
         setText(value);
-}
-
-int TOrvCustomEdit::NativeMaxLength() const
-{
-    return maxLength() >= kNoLimit ? 0 : maxLength();
 }
 
 void TOrvCustomEdit::Clear()
@@ -463,6 +502,13 @@ void TOrvCustomEdit::RunKeyAction(TOrvKeyAction action)
 void TOrvCustomEdit::ProcessKey(QChar& key)
 {
     RunKeyAction(ProcessKeyRule(key, KeyContext()));
+    LimitTyping(key);
+}
+
+void TOrvCustomEdit::LimitTyping(QChar& key) const
+{
+    if (key.unicode() >= 32 && TypingLimitReached())
+        key = QChar();
 }
 
 void TOrvCustomEdit::RawKeyDown(uint16_t& key, TShiftState shift)
@@ -502,7 +548,7 @@ void TOrvCustomEdit::KeyUp(uint16_t& key, TShiftState shift)
     TOrvCustomStartEdit::KeyUp(key, shift);
     if (Loading() || !fAutoAdvance || key == 0)
         return;
-    if (AutoAdvanceRule(key, shift, NativeMaxLength(), int(GetText().size()))) {
+    if (AutoAdvanceRule(key, shift, fMaxLength, int(GetText().size()))) {
         SelectNextControl(true);
         key = 0;
     }
@@ -515,7 +561,13 @@ void TOrvCustomEdit::DoPaste()
     if (fNull)
         Clear();
     setModified(true);
-    TOrvCustomStartEdit::DoPaste();
+    if (fMaxLength == 0) {
+        TOrvCustomStartEdit::DoPaste();
+        return;
+    }
+    const qsizetype room = fMaxLength - (text().size() - selectedText().size());
+    if (room > 0)
+        insert(ClipboardText().left(room));
 }
 
 void TOrvCustomEdit::DoCut()
@@ -578,7 +630,11 @@ public:
     void SetCheckForErrors(bool value) override { fEdit.fCheckForErrors = value; }
     void ConvertText() override { fEdit.ConvertText(); }
     bool HasConvertErrorHandler() const override { return bool(fEdit.OnConvertError); }
-    void FireConvertError(const QString& text) override { fEdit.OnConvertError(&fEdit, text); }
+    void FireConvertError(const QString& text) override
+    {
+        fEdit.OnConvertError(&fEdit, text);
+        emit fEdit.convertError(text);
+    }
     void Refocus() override { fEdit.setFocus(Qt::OtherFocusReason); }
     void DoDisplay() override { fEdit.DoDisplay(); }
     bool ValidationOn() const override { return fEdit.fBoundsEnabled || fEdit.fValidateYear; }
@@ -593,19 +649,20 @@ TOrvBaseEdit::TOrvBaseEdit(QWidget* parent) : TOrvCustomEdit(parent)
     SetWidth(81);
 }
 
-int TOrvBaseEdit::MaxLength()
-{
-    fMaxLength = NativeMaxLength();
-    return fMaxLength;
-}
-
 void TOrvBaseEdit::SetMaxLength(int value)
 {
-    if (value == MaxLength())
+    if (std::max(value, 0) == MaxLength())
         return;
-    fMaxLength = std::max(value, 0);
-    setMaxLength(fMaxLength == 0 ? kNoLimit : fMaxLength);
+    TOrvCustomEdit::SetMaxLength(value);
     DoDisplay();
+}
+
+void TOrvBaseEdit::SetNull(bool value)
+{
+    TOrvCustomEdit::SetNull(value);
+    if (value)
+        fValueShown = false;
+    ValueMayHaveChanged();
 }
 
 void TOrvBaseEdit::ValidateBounds()
@@ -616,6 +673,45 @@ void TOrvBaseEdit::ValidateBounds()
         OnBoundsError(this, GetText(), fBoundsValidationType);
     else
         ShowErrorBox(this, Message(kNotAcceptable));
+    emit boundsError(GetText(), fBoundsValidationType);
+}
+
+void TOrvBaseEdit::ReportBoundsViolation(TOrvBoundsValidationtype type, const QString& message)
+{
+    if (type == evtNone)
+        return;
+    if (OnBoundsError) {
+        OnBoundsError(this, GetText(), type);
+    } else {
+        ShowErrorBox(this, message);
+        setFocus(Qt::OtherFocusReason);
+    }
+    emit boundsError(GetText(), type);
+}
+
+void TOrvBaseEdit::ShowValueText(const QString& text)
+{
+    {
+        const TOrvScopedValue displaying(fDisplaying, true);
+        SetNativeText(text);
+        // Keeps the record of the last text in step with what is shown.
+        GetText();
+    }
+    fShownText = this->text();
+    fValueShown = true;
+    ValueMayHaveChanged();
+}
+
+void TOrvBaseEdit::ValueMayHaveChanged()
+{
+    if (!Loading())
+        fValueNotifier.Check(*this);
+}
+
+void TOrvBaseEdit::connectNotify(const QMetaMethod& signal)
+{
+    TOrvCustomEdit::connectNotify(signal);
+    fValueNotifier.Watch(*this, signal);
 }
 
 void TOrvBaseEdit::DoDisplay()
@@ -635,6 +731,10 @@ void TOrvBaseEdit::SignChanged()
 
 void TOrvBaseEdit::Change()
 {
+    // Once the text leaves the shown one, the value comes from the text, even when the
+    // text later reads as the shown one again.
+    if (!fDisplaying && text() != fShownText)
+        fValueShown = false;
     if (Loading())
         return;
     try {
@@ -643,6 +743,7 @@ void TOrvBaseEdit::Change()
         // Half-typed text need not convert; leaving the edit checks it.
     }
     TOrvCustomEdit::Change();
+    ValueMayHaveChanged();
 }
 
 void TOrvBaseEdit::DoEnter()
@@ -662,6 +763,7 @@ void TOrvBaseEdit::DoExit()
         // error, and keep the focus in the edit so the text can be put right.
         ShowErrorBox(this, ExceptionText(e));
         setFocus(Qt::OtherFocusReason);
+        emit convertError(text());
         return;
     }
     fConvertOK = true;
@@ -673,6 +775,7 @@ void TOrvBaseEdit::ProcessKey(QChar& key)
     TOrvKeyContext context = KeyContext();
     context.AllowAllChars = fAllowAllChars;
     RunKeyAction(ProcessKeyRule(key, context));
+    LimitTyping(key);
 }
 
 } // namespace orv

@@ -4,6 +4,7 @@
 #include <orvkit/framework/OrvkitControl.h>
 #include <orvkit/framework/OrvkitEditRules.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
+#include <orvkit/framework/OrvkitValueNotifier.h>
 
 #include <QLineEdit>
 #include <QPointer>
@@ -32,6 +33,15 @@ class TOrvCustomStartEdit : public TOrvWinControlT<QLineEdit>, public IOrvUIClie
     Q_OBJECT
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(QString NullStr READ NullStr WRITE SetNullStr)
+    Q_PROPERTY(bool BlankWhenNull READ BlankWhenNull WRITE SetBlankWhenNull)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool AutoSelectClick READ AutoSelectClick WRITE SetAutoSelectClick)
+    Q_PROPERTY(int Right READ Right WRITE SetRight STORED false)
+    Q_PROPERTY(int Bottom READ Bottom WRITE SetBottom STORED false)
+    Q_PROPERTY(orv::TOrvUICtrl* UICtrl READ UICtrl WRITE SetUICtrl)
+    Q_PROPERTY(orv::TOrvUIUsageTypes UIUsage READ UIUsage WRITE SetUIUsage)
+    // The own set is edited in place; it is not a QObject, so the property is its address.
+    Q_PROPERTY(orv::TOrvEditColorSet* ColorSet READ ColorSetPtr CONSTANT)
     Q_PROPERTY(QString Version READ Version STORED false)
 public:
     explicit TOrvCustomStartEdit(QWidget* parent = nullptr);
@@ -41,6 +51,7 @@ public:
 
     /// The own set.
     TOrvEditColorSet& ColorSet() const { return *fColorSet; }
+    TOrvEditColorSet* ColorSetPtr() const { return fColorSet.get(); }
     /// The set in use: the UI control's with eutColorSet, else the own one.
     const TOrvEditColorSet& EffectiveColorSet() const;
     TOrvUICtrl* UICtrl() const { return fUICtrl; }
@@ -68,6 +79,11 @@ public:
     void SetAutoSelect(bool value) { fAutoSelect = value; }
     bool AutoSelectClick() const { return fAutoSelectClick; }
     virtual void SetAutoSelectClick(bool value) { fAutoSelectClick = value; }
+    int Right() const { return x() + width(); }
+    int Bottom() const { return y() + height(); }
+    /// The width at which the edit shows `text` whole in its font and style, digits
+    /// counted at the widest digit's advance so that any number of that shape fits.
+    int WidthForText(const QString& text) const;
     /// Moves the edit so that its right (bottom) edge lies there, without resizing it.
     virtual void SetRight(int value) { move(value - width(), y()); }
     virtual void SetBottom(int value) { move(x(), value - height()); }
@@ -93,6 +109,15 @@ public:
     TNotifyEvent AfterContextMenu;
     TNotifyEvent OnChange;
     TOrvSpecialColorEvent OnSpecialColor;
+    /// A left click released inside the edit; a left double click.
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+
+signals:
+    /// Right after OnChange: the native text changed.
+    void changed();
+    /// Right after OnClick.
+    void clicked();
 
 protected:
     virtual void ColorSetChanged();
@@ -119,6 +144,7 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
     void EnabledChanged() override { UpdateColors(true); }
     void FontChanged() override { UpdateColors(true); }
     void ContextMenuDone() override;
@@ -154,9 +180,22 @@ private:
 /// The null state, the text/value protocol, keyboard handling and alignment.
 class TOrvCustomEdit : public TOrvCustomStartEdit {
     Q_OBJECT
-    Q_PROPERTY(bool Null READ Null WRITE SetNull)
+    Q_PROPERTY(bool Null READ Null WRITE SetNull NOTIFY nullChanged)
+    Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(bool AllowKbdNull READ AllowKbdNull WRITE SetAllowKbdNull)
+    Q_PROPERTY(bool BlankIsNull READ BlankIsNull WRITE SetBlankIsNull)
+    Q_PROPERTY(bool StoreValue READ StoreValue WRITE SetStoreValue)
+    Q_PROPERTY(bool NumPadDecimal READ NumPadDecimal WRITE SetNumPadDecimal)
+    Q_PROPERTY(bool AutoAdvance READ AutoAdvance WRITE SetAutoAdvance)
+    Q_PROPERTY(QString AsString READ AsString WRITE SetAsString STORED false)
+    Q_PROPERTY(int MaxLength READ MaxLength WRITE SetMaxLength)
 public:
     explicit TOrvCustomEdit(QWidget* parent = nullptr);
+
+    /// The typing limit, 0 for none. Like the host edit's limit it stops typing and cuts
+    /// pasted text, but a text set by code is shown whole.
+    int MaxLength() const { return fMaxLength; }
+    virtual void SetMaxLength(int value);
 
     TAlignment Alignment() const { return fAlignment; }
     void SetAlignment(TAlignment value);
@@ -193,6 +232,10 @@ public:
     TNotifyEvent OnNullChange;
     TKeyEvent OnCNKeyDown;
 
+signals:
+    /// Right after OnNullChange.
+    void nullChanged(bool null);
+
 protected:
     virtual bool IsValidChar(QChar key) { return key.unicode() >= 32; }
     virtual void ProcessKey(QChar& key);
@@ -209,8 +252,10 @@ protected:
     void SetKeypadDecimalPressed(bool value) { fKeypadDecimalPressed = value; }
     /// Puts a text into the native edit.
     void SetNativeText(const QString& value);
-    /// The native length limit, 0 for none.
-    int NativeMaxLength() const;
+    /// Whether typing one more character would pass MaxLength.
+    bool TypingLimitReached() const;
+    /// Swallows a typed character that would pass MaxLength.
+    void LimitTyping(QChar& key) const;
 
     bool OwnBlankIsNull() const override { return fBlankIsNull; }
     bool OwnAllowKbdNull() const override { return fAllowKbdNull; }
@@ -232,6 +277,7 @@ private:
     bool fAutoAdvance = false;
     bool fKeypadDecimalPressed = false;
     bool fNoDisplayUpdate = false;
+    int fMaxLength = 0;
     QChar fPasswordChar;
     QString fLastText;
 };
@@ -275,8 +321,9 @@ class TOrvBaseEdit : public TOrvCustomEdit {
 public:
     explicit TOrvBaseEdit(QWidget* parent = nullptr);
 
-    int MaxLength();
-    void SetMaxLength(int value);
+    /// Redisplays, so that zero padding follows the new length.
+    void SetMaxLength(int value) override;
+    void SetNull(bool value) override;
     bool BoundsEnabled() const { return fBoundsEnabled; }
     virtual void SetBoundsEnabled(bool value) { fBoundsEnabled = value; }
     bool AllowAllChars() const { return fAllowAllChars; }
@@ -286,15 +333,38 @@ public:
     /// False while the edit has the focus, true after a successful exit.
     bool ConvertOK() const { return fConvertOK; }
     TOrvBoundsValidationtype BoundsValidationType() const { return fBoundsValidationType; }
+    /// OnBoundsError when assigned, else the error box with `message` and the focus back
+    /// in the edit; then boundsError. Nothing for evtNone.
+    void ReportBoundsViolation(TOrvBoundsValidationtype type, const QString& message);
 
     TOrvBoundsValidationEvent OnBoundsError;
     TNotifyEvent OnSignChange;
     TOrvConvertErrorEvent OnConvertError;
     TOrvExitStartEvent OnExitStart;
 
+signals:
+    /// Right after OnBoundsError, or after the error box when no handler is set.
+    void boundsError(const QString& value, orv::TOrvBoundsValidationtype type);
+    /// Right after OnConvertError, or after the error box when no handler is set.
+    void convertError(const QString& text);
+
 protected:
     /// Reports the value as out of bounds while validation is on.
     virtual void ValidateBounds();
+
+    /// Shows the text written for the value without reading it back, so the value keeps
+    /// its precision while the text stays as shown.
+    void ShowValueText(const QString& text);
+    /// True while ShowValueText writes; ConvertText has nothing to read then.
+    bool Displaying() const { return fDisplaying; }
+    /// Whether the text is the one last shown for the value and the value has not been
+    /// read from another text since: reading it back could only round the value.
+    bool ShowsValue() const { return fValueShown && text() == fShownText; }
+    /// The text last written by ShowValueText.
+    const QString& ShownText() const { return fShownText; }
+    /// The value may have changed: the value signal fires if it did (not while loading).
+    void ValueMayHaveChanged();
+    void connectNotify(const QMetaMethod& signal) override;
     void DoDisplay() override;
     void SignChanged() override;
     void Change() override;
@@ -311,7 +381,10 @@ protected:
 private:
     friend class TOrvBaseEditExit;
 
-    int fMaxLength = 0;
+    TOrvValueNotifier fValueNotifier;
+    QString fShownText;
+    bool fValueShown = false;
+    bool fDisplaying = false;
     bool fBoundsEnabled = false;
     TOrvBoundsValidationtype fBoundsValidationType = evtNone;
     bool fCheckForErrors = false;

@@ -1,6 +1,7 @@
 #include <orvkit/framework/OrvkitEditBtnPanel.h>
 
 #include <orvkit/core/OrvkitGuards.h>
+#include <orvkit/framework/OrvkitValueNotifier.h>
 
 #include <QResizeEvent>
 #include <QSignalBlocker>
@@ -23,8 +24,11 @@ TOrvEditBtnPanel::TOrvEditBtnPanel(QWidget* parent, std::unique_ptr<TOrvBaseEdit
     fEdit->SetParentFont(true);
     fEdit->setGeometry(0, 0, editWidth, kInitialHeight);
     setFocusProxy(fEdit);
+    // A buddy label gives the focus only to a widget that takes it; the proxy passes it
+    // on, and Tab skips widgets with a proxy.
+    setFocusPolicy(Qt::StrongFocus);
     TakeOverEvents();
-    resize(editWidth + buttonWidth, kInitialHeight);
+    resize(editWidth + buttonWidth, fEdit->AutoSize() ? AutoHeight() : kInitialHeight);
     Redraw();
 }
 
@@ -50,6 +54,18 @@ void TOrvEditBtnPanel::TakeOverEvents()
     fEdit->OnColorSetChange = [this](QObject*) { ColorSetChangeRelay(); };
     fEdit->OnSignChange = [this](QObject*) { SignChangeRelay(); };
     fEdit->OnNullChange = [this](QObject*) { NullChangeRelay(); };
+    fEdit->OnMouseDown = [this](QObject*, Qt::MouseButton button, TShiftState shift, int x, int y) {
+        if (OnMouseDown)
+            OnMouseDown(this, button, shift, x, y);
+    };
+    fEdit->OnMouseUp = [this](QObject*, Qt::MouseButton button, TShiftState shift, int x, int y) {
+        if (OnMouseUp)
+            OnMouseUp(this, button, shift, x, y);
+    };
+    fEdit->OnMouseMove = [this](QObject*, TShiftState shift, int x, int y) {
+        if (OnMouseMove)
+            OnMouseMove(this, shift, x, y);
+    };
 }
 
 void TOrvEditBtnPanel::ReleaseEvents()
@@ -65,6 +81,9 @@ void TOrvEditBtnPanel::ReleaseEvents()
         fEdit->OnColorSetChange = nullptr;
         fEdit->OnSignChange = nullptr;
         fEdit->OnNullChange = nullptr;
+        fEdit->OnMouseDown = nullptr;
+        fEdit->OnMouseUp = nullptr;
+        fEdit->OnMouseMove = nullptr;
     }
     for (QToolButton* button : std::as_const(fButtons))
         button->disconnect(this);
@@ -153,6 +172,29 @@ void TOrvEditBtnPanel::EditChange()
 {
     if (OnChange)
         OnChange(this);
+    emit changed();
+    ValueMayHaveChanged();
+}
+
+void TOrvEditBtnPanel::NullChangeRelay()
+{
+    TOrvCustomBtnPanel::NullChangeRelay();
+    if (Loading())
+        return;
+    emit nullChanged(fEdit->Null());
+    ValueMayHaveChanged();
+}
+
+void TOrvEditBtnPanel::ValueMayHaveChanged()
+{
+    if (!Loading())
+        fValueNotifier.Check(*this);
+}
+
+void TOrvEditBtnPanel::connectNotify(const QMetaMethod& signal)
+{
+    TOrvCustomBtnPanel::connectNotify(signal);
+    fValueNotifier.Watch(*this, signal);
 }
 
 void TOrvEditBtnPanel::EditEnter()
@@ -212,12 +254,16 @@ void TOrvEditBtnPanel::PanelFontChanged()
     TOrvCustomPanel::PanelFontChanged();
     fEdit->setFont(font());
     if (fEdit->AutoSize())
-        resize(width(), fEdit->sizeHint().height());
+        resize(width(), AutoHeight());
 }
 
 void TOrvEditBtnPanel::resizeEvent(QResizeEvent* e)
 {
     TOrvCustomBtnPanel::resizeEvent(e);
+    if (fEdit->AutoSize() && !Loading() && height() != AutoHeight()) {
+        resize(width(), AutoHeight());
+        return;
+    }
     Layout();
 }
 

@@ -18,10 +18,13 @@ namespace orv {
 /// the calendar edit stand on it.
 class TOrvEditBtnPanel : public TOrvCustomBtnPanel {
     Q_OBJECT
+    Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
 public:
     ~TOrvEditBtnPanel() override;
 
     TOrvBaseEdit* Edit() const { return fEdit; }
+    TAlignment Alignment() const { return fEdit->Alignment(); }
+    void SetAlignment(TAlignment value) { fEdit->SetAlignment(value); }
     const QList<QToolButton*>& Buttons() const { return fButtons; }
     /// The width of the button column, also while the buttons are hidden.
     int ButtonWidth() const { return fButtonWidth; }
@@ -62,6 +65,12 @@ public:
     /// as high as it was made.
     QSize sizeHint() const override { return QSize(fHintWidth, height()); }
 
+signals:
+    /// Right after OnChange.
+    void changed();
+    /// Right after OnNullChange.
+    void nullChanged(bool null);
+
 protected:
     /// `edit` becomes the inner edit (the panel's child, at 0, 0, the panel's height and
     /// font) and `editWidth` its width; the panel is `editWidth + buttonWidth` wide and 21
@@ -70,7 +79,8 @@ protected:
     /// Places a button right of the edit, below the ones added before.
     void AddButton(QToolButton* button);
 
-    // The taken-over notifications of the edit; each fires the panel's own event.
+    // The taken-over notifications of the edit; each fires the panel's own event. The
+    // mouse events of the edit fire the panel's, with the panel as the sender.
     virtual void EditChange();
     virtual void EditEnter();
     virtual void EditExit();
@@ -86,13 +96,20 @@ protected:
     void KeyPress(QChar& key) override;
     void KeyUp(uint16_t& key, TShiftState shift) override;
 
+    void NullChangeRelay() override;
     void PanelFontChanged() override;
+    /// With the edit's AutoSize on, the panel keeps the height the edit wants for its font.
     void resizeEvent(QResizeEvent* e) override;
     void Loaded() override;
+    void connectNotify(const QMetaMethod& signal) override;
     /// Places the edit and the buttons for the panel's size.
     virtual void Layout();
+    /// The value signal fires if the panel's value changed (not while loading).
+    void ValueMayHaveChanged();
 
 private:
+    int AutoHeight() const { return fEdit->sizeHint().height(); }
+
     void TakeOverEvents();
     void ReleaseEvents();
 
@@ -101,6 +118,7 @@ private:
     int fButtonWidth;
     int fHintWidth;
     bool fInLayout = false;
+    TOrvValueNotifier fValueNotifier;
 };
 
 } // namespace orv

@@ -42,6 +42,10 @@ private:
 class TOrvCustomBtnPanel : public TOrvCustomPanel, public IOrvUIClient {
     Q_OBJECT
     Q_PROPERTY(bool HideButton READ HideButton WRITE SetHideButton)
+    Q_PROPERTY(orv::TOrvUICtrl* UICtrl READ UICtrl WRITE SetUICtrl)
+    Q_PROPERTY(orv::TOrvUIUsageTypes UIUsage READ UIUsage WRITE SetUIUsage)
+    // The inner edit's set, edited in place; it is not a QObject, so the property is its address.
+    Q_PROPERTY(orv::TOrvEditColorSet* ColorSet READ ColorSet CONSTANT)
 public:
     explicit TOrvCustomBtnPanel(QWidget* parent = nullptr);
     ~TOrvCustomBtnPanel() override;

@@ -22,7 +22,7 @@ struct TOrvFloatSpinTraits {
 /// The unsigned 32-bit spin edit: 0 within [0, 100] at start.
 class TOrvPosSpinEdit : public TOrvSpinValueT<TOrvPosSpinTraits> {
     Q_OBJECT
-    Q_PROPERTY(uint Value READ Value WRITE SetValue)
+    Q_PROPERTY(uint Value READ PeekValue WRITE SetValue NOTIFY valueChanged USER true)
     Q_PROPERTY(uint AsLongWord READ Value WRITE SetValue STORED false)
     Q_PROPERTY(uint Min READ Min WRITE SetMin)
     Q_PROPERTY(uint Max READ Max WRITE SetMax)
@@ -41,12 +41,16 @@ public:
     void SetAsLongWord(uint32_t value) { SetValue(value); }
     using TOrvSpinValueT::SetUnbounded;
     using TOrvSpinValueT::Unbounded;
+
+signals:
+    /// The value changed, by stepping, typing or code; typed values come clamped.
+    void valueChanged(uint value);
 };
 
 /// The extended spin edit: 0 within [0, 100] at start, four decimals.
 class TOrvFloatSpinEdit : public TOrvSpinValueT<TOrvFloatSpinTraits> {
     Q_OBJECT
-    Q_PROPERTY(double Value READ Value WRITE SetValue)
+    Q_PROPERTY(double Value READ PeekValue WRITE SetValue NOTIFY valueChanged USER true)
     Q_PROPERTY(double AsFloat READ Value WRITE SetValue STORED false)
     Q_PROPERTY(double Min READ Min WRITE SetMin)
     Q_PROPERTY(double Max READ Max WRITE SetMax)
@@ -72,6 +76,10 @@ public:
     void SetTrimTrailingZeroes(bool value) { ValueEdit().SetTrimTrailingZeroes(value); }
     bool NegAsBrackets() const { return ValueEdit().NegAsBrackets(); }
     void SetNegAsBrackets(bool value) { ValueEdit().SetNegAsBrackets(value); }
+
+signals:
+    /// The value changed, by stepping, typing or code; typed values come clamped.
+    void valueChanged(double value);
 };
 
 } // namespace orv

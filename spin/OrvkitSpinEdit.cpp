@@ -3,9 +3,12 @@
 #include <orvkit/core/OrvkitExceptions.h>
 #include <orvkit/framework/OrvkitGlyphs.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
+#include <orvkit/spin/OrvkitSpinAccessible.h>
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 namespace orv {
 
@@ -13,9 +16,10 @@ namespace {
 constexpr int kEditWidth = 71;
 constexpr int kButtonWidth = 16;
 
-TOrvSpeedBtn* NewSpinButton(QWidget* parent, const char* glyph, unsigned interval)
+TOrvSpeedBtn* NewSpinButton(QWidget* parent, const char* glyph, const char* name, unsigned interval)
 {
     auto* button = new TOrvSpeedBtn(parent);
+    button->setAccessibleName(QCoreApplication::translate("OrvkitSpinEdit", name));
     const QPixmap pixmap = GlyphBitmap(QString::fromLatin1(glyph));
     button->setIcon(QIcon(pixmap));
     button->setIconSize(pixmap.size());
@@ -28,9 +32,10 @@ TOrvSpeedBtn* NewSpinButton(QWidget* parent, const char* glyph, unsigned interva
 TOrvCustomSpinEdit::TOrvCustomSpinEdit(QWidget* parent, std::unique_ptr<TOrvBaseEdit> edit)
     : TOrvEditBtnPanel(parent, std::move(edit), kEditWidth, kButtonWidth)
 {
+    InstallSpinAccessibility();
     Edit()->SetAlignment(taRightJustify);
-    fUpBtn = NewSpinButton(this, "UPGLYPH", fInterval);
-    fDownBtn = NewSpinButton(this, "DOWNGLYPH", fInterval);
+    fUpBtn = NewSpinButton(this, "UPGLYPH", QT_TRANSLATE_NOOP("OrvkitSpinEdit", "Up"), fInterval);
+    fDownBtn = NewSpinButton(this, "DOWNGLYPH", QT_TRANSLATE_NOOP("OrvkitSpinEdit", "Down"), fInterval);
     AddButton(fUpBtn);
     AddButton(fDownBtn);
     connect(fUpBtn, &QToolButton::clicked, this, &TOrvCustomSpinEdit::StepUp);
@@ -171,14 +176,36 @@ bool TOrvCustomSpinEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched == Edit()) {
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && Edit()->rect().contains(mouse->position().toPoint()) && OnClick)
-                OnClick(this);
+            if (mouse->button() == Qt::LeftButton && Edit()->rect().contains(mouse->position().toPoint())) {
+                if (OnClick)
+                    OnClick(this);
+                emit clicked();
+            }
+        } else if (event->type() == QEvent::Wheel && Edit()->hasFocus()) {
+            WheelStep(*static_cast<QWheelEvent*>(event));
+            return true;
         } else if (event->type() == QEvent::MouseButtonDblClick) {
             if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && OnDblClick)
                 OnDblClick(this);
         }
     }
     return TOrvEditBtnPanel::eventFilter(watched, event);
+}
+
+void TOrvCustomSpinEdit::WheelStep(QWheelEvent& event)
+{
+    event.accept();
+    // Whole notches only: a touchpad's small deltas add up to one.
+    fWheelDelta += event.angleDelta().y();
+    constexpr int kNotch = QWheelEvent::DefaultDeltasPerStep;
+    while (fWheelDelta >= kNotch) {
+        fWheelDelta -= kNotch;
+        StepUp();
+    }
+    while (fWheelDelta <= -kNotch) {
+        fWheelDelta += kNotch;
+        StepDown();
+    }
 }
 
 void TOrvCustomSpinEdit::ColorSetChangeRelay()

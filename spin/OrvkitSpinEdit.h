@@ -5,6 +5,7 @@
 #include <orvkit/framework/OrvkitEditBtnPanel.h>
 #include <orvkit/framework/OrvkitSpeedBtn.h>
 
+#include <QWheelEvent>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -72,7 +73,8 @@ W SpinTarget(TOrvSpinMove move, W value, const TOrvSpinRange<W>& range)
 /// While the value edit has the focus and Arrows is on, the library-wide arrows-as-tab
 /// default is off and the arrow keys step, also when an attached UI control's navigation
 /// says arrows act as Tab; leaving the edit restores the default and reads the value once,
-/// which writes a bound back over an out-of-range typed value.
+/// which writes a bound back over an out-of-range typed value. The mouse wheel steps the
+/// value while the value edit has the focus.
 class TOrvCustomSpinEdit : public TOrvEditBtnPanel {
     Q_OBJECT
     Q_PROPERTY(bool Arrows READ Arrows WRITE SetArrows)
@@ -120,8 +122,6 @@ public:
     /// height follows the font from then on.
     bool AutoSize() const { return Edit()->AutoSize(); }
     void SetAutoSize(bool value);
-    TAlignment Alignment() const { return Edit()->Alignment(); }
-    void SetAlignment(TAlignment value) { Edit()->SetAlignment(value); }
     /// Whether Tab stops at the value edit; the panel itself never takes a tab stop.
     bool TabStop() const { return Edit()->TabStop(); }
     void SetTabStop(bool value) { Edit()->SetTabStop(value); }
@@ -165,6 +165,10 @@ public:
     /// Asked by the value edit, with the spin edit as the sender.
     TOrvSpecialColorEvent OnSpecialColor;
 
+signals:
+    /// Right after OnClick.
+    void clicked();
+
 protected:
     /// `edit` becomes the value edit: 71 wide, right-aligned, with the two 16-pixel
     /// buttons beside it.
@@ -188,6 +192,7 @@ private:
     /// as it is; leaving the edit reports it.
     void SafeSpin(TOrvSpinMove move);
     void Click(TOrvSpinMove move, const TNotifyEvent& before, const TNotifyEvent& after);
+    void WheelStep(QWheelEvent& event);
 
     TOrvSpeedBtn* fUpBtn = nullptr;
     TOrvSpeedBtn* fDownBtn = nullptr;
@@ -196,6 +201,7 @@ private:
     unsigned fInterval = 400;
     bool fArrows = true;
     bool fEditorEnabled = true;
+    int fWheelDelta = 0;
 };
 
 /// The value type of a spin edit: the value edit, the public value type, the wide type
@@ -231,6 +237,9 @@ public:
     /// Reading converts the text; a value outside the bounds is replaced by the bound,
     /// which is written back into the edit (a null edit stays null).
     TValue Value() { return TValue(ReadClamped()); }
+    /// The value as Value reads it, without writing a bound back: what the spin edit will
+    /// hold once the user leaves it. The Qt property reads this.
+    TValue PeekValue() { return TValue(ClampSpinValue(Traits::Read(ValueEdit()), fRange.Min, fRange.Max)); }
     /// Clamped into the bounds; the edit is written only when the value differs.
     void SetValue(TValue value) { WriteClamped(TWide(value)); }
 
@@ -370,7 +379,7 @@ private:
 /// The signed 32-bit spin edit all integer spin edits stand on: 0 within [0, 100] at start.
 class TOrvBaseSpinEdit : public TOrvSpinValueT<TOrvIntSpinTraits> {
     Q_OBJECT
-    Q_PROPERTY(int Value READ Value WRITE SetValue)
+    Q_PROPERTY(int Value READ PeekValue WRITE SetValue NOTIFY valueChanged USER true)
     Q_PROPERTY(int Min READ Min WRITE SetMin)
     Q_PROPERTY(int Max READ Max WRITE SetMax)
     Q_PROPERTY(int Step READ Step WRITE SetStep)
@@ -378,6 +387,10 @@ class TOrvBaseSpinEdit : public TOrvSpinValueT<TOrvIntSpinTraits> {
     Q_PROPERTY(bool Wrap READ Wrap WRITE SetWrap)
 public:
     explicit TOrvBaseSpinEdit(QWidget* parent = nullptr) : TOrvSpinValueT(parent) {}
+
+signals:
+    /// The value changed, by stepping, typing or code; typed values come clamped.
+    void valueChanged(int value);
 };
 
 /// The integer spin edit: the base with Unbounded and thousands grouping.

@@ -18,13 +18,32 @@ protected:
     TOrvDateTimeEdit* edit = nullptr;
 };
 
+TEST(DateTimeEditLayout, TheDefaultDateWidthGrowsToShowTheDate)
+{
+    const TOrvScopedValue settings(FormatSettings, EnglishFormatSettings());
+    TOrvDateTimeEdit e;
+    e.SetAsDateTime(MakeDate(2024, 4, 1));
+    QFont wide = e.font();
+    wide.setPixelSize(16);
+    e.setFont(wide);
+    const int needed = e.DateEdit()->WidthForText(QStringLiteral("01/04/2024"));
+    ASSERT_GT(needed, 71) << "the font must be wide enough to show the fault";
+    EXPECT_EQ(e.DateWidth(), needed);
+    EXPECT_EQ(e.DateEdit()->width(), needed);
+    EXPECT_EQ(e.TimeEdit()->x(), needed + e.Gap());
+    e.SetDateWidth(71);
+    EXPECT_EQ(e.DateEdit()->width(), 71) << "a width set by the program is kept as set";
+}
+
 TEST(DateTimeEditLayout, ChildrenSitSideBySide)
 {
     const TOrvFormatSettings saved = FormatSettings;
     TOrvDateTimeEdit e;
-    EXPECT_EQ(e.size(), QSize(71 + 5 + 71, 21));
-    EXPECT_EQ(e.DateEdit()->geometry(), QRect(0, 0, 71, 21));
-    EXPECT_EQ(e.TimeEdit()->geometry(), QRect(76, 0, 71, 21));
+    const int h = e.DateEdit()->sizeHint().height();
+    e.SetDateWidth(71);
+    EXPECT_EQ(e.size(), QSize(71 + 5 + 71, h));
+    EXPECT_EQ(e.DateEdit()->geometry(), QRect(0, 0, 71, h));
+    EXPECT_EQ(e.TimeEdit()->geometry(), QRect(76, 0, 71, h));
     EXPECT_EQ(e.DateEdit()->parentWidget(), &e);
     EXPECT_EQ(e.focusPolicy(), Qt::NoFocus);
 
@@ -33,7 +52,7 @@ TEST(DateTimeEditLayout, ChildrenSitSideBySide)
     EXPECT_EQ(e.width(), 100 + 10 + 71);
     EXPECT_EQ(e.TimeEdit()->x(), 110);
     e.resize(400, 60);
-    EXPECT_EQ(e.size(), QSize(181, 21)) << "the widths and AutoSize decide the size";
+    EXPECT_EQ(e.size(), QSize(181, h)) << "the widths and AutoSize decide the size";
     e.SetAutoSize(false);
     e.show();
     e.resize(400, 30);

@@ -106,8 +106,9 @@ TEST_P(FloatDisplayTest, ShowsTheValue)
 const FloatDisplayCase kFloatDisplayCases[] = {
     {"brackets", -3.25L, 2, true, false, 0, false, essNone, false, false, u"(3.25)"},
     {"padMinus", -3.25L, 2, false, true, 8, false, essNone, false, false, u"-0003.25"},
-    // Both brackets must fit the length limit.
-    {"padBrackets", -3.25L, 2, true, true, 8, false, essNone, false, false, u"(003.25)"},
+    // Brackets count as one sign; MaxLength limits typing, not a value set by code.
+    {"padBrackets", -3.25L, 2, true, true, 8, false, essNone, false, false, u"(0003.25)"},
+    {"longerThanMaxLength", 123.25L, 2, false, false, 5, false, essNone, false, false, u"123.25"},
     {"onePlus", 5, 4, false, false, 0, true, essNone, false, false, u"+5.0000"},
     {"padPlus", 5, 1, false, true, 6, true, essNone, false, false, u"+005.0"},
     {"grouped", -1234567.5L, 2, false, false, 0, false, essExit, false, false, u"-1,234,567.50"},

@@ -6,6 +6,8 @@
 
 #include "edits/NumEditFixture.h"
 
+#include <QClipboard>
+
 #include <limits>
 
 namespace orv {
@@ -142,6 +144,7 @@ const IntDisplayCase kIntDisplayCases[] = {
     {"padNegative", -42, essNone, false, true, 6, false, false, u"-00042"},
     {"padPositiveSign", 42, essNone, false, true, 6, true, false, u"+00042"},
     {"padNeedsMaxLength", 42, essNone, false, true, 0, false, false, u"42"},
+    {"longerThanMaxLength", 12345, essNone, false, false, 3, false, false, u"12345"},
     {"posSign", 5, essNone, false, false, 0, true, false, u"+5"},
     {"blankZero", 0, essNone, false, true, 6, false, true, u""},
     {"zeroPadded", 0, essNone, false, true, 4, false, false, u"0000"},
@@ -253,6 +256,26 @@ TEST_F(IntEditTest, AutoAdvanceAtMaxLength)
     EXPECT_EQ(Focused(), edit);
     QTest::keyClicks(edit, QStringLiteral("3"));
     EXPECT_EQ(Focused(), next);
+}
+
+TEST_F(IntEditTest, MaxLengthLimitsTypingAndPastingOnly)
+{
+    edit->SetMaxLength(3);
+    Type(QStringLiteral("12345"));
+    EXPECT_EQ(edit->text(), QStringLiteral("123"));
+    edit->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("98765"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("987")) << "a paste is cut to the room left";
+
+    edit->SetAsInt64(12345);
+    EXPECT_EQ(edit->text(), QStringLiteral("12345"));
+    edit->end(false);
+    QTest::keyClick(edit, Qt::Key_6);
+    EXPECT_EQ(edit->text(), QStringLiteral("12345")) << "a longer text takes no more typing";
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), QStringLiteral("1234")) << "but can be shortened";
+    EXPECT_EQ(edit->AsInt64(), 1234);
 }
 
 } // namespace

@@ -69,7 +69,7 @@ TEST(DecorateMagnitude, SignPaddingAndPrefix)
     d.ShowPosSign = true;
     EXPECT_EQ(DecorateMagnitude(QStringLiteral("1.5"), 1.5L, d), QStringLiteral("<= +001.5"));
     d.NegAsBrackets = true;
-    EXPECT_EQ(DecorateMagnitude(QStringLiteral("1.5"), -1.5L, d), QStringLiteral("<= (01.5)"));
+    EXPECT_EQ(DecorateMagnitude(QStringLiteral("1.5"), -1.5L, d), QStringLiteral("<= (001.5)"));
     d.BlankWhenZero = true;
     EXPECT_EQ(DecorateMagnitude(QString(), 0, d), QString()) << "a blank zero stays blank";
     EXPECT_EQ(DecorateMagnitude(QStringLiteral("NAN"), std::numeric_limits<Extended>::quiet_NaN(), {}),
@@ -119,9 +119,9 @@ TEST(WithSign, ForcesTheSignWithoutOverflow)
 TOrvFloatReading Reading(const QString& text, Extended stored)
 {
     TOrvFloatReading r;
-    r.Text = text;
     r.NumberText = text;
     r.ShownText = QStringLiteral("0.33");
+    r.ShowsValue = text == r.ShownText;
     r.Stored = stored;
     r.Scale = 10;
     r.DisplayOf = [](Extended shown) { return QString::number(double(shown), 'f', 2); };
@@ -135,9 +135,12 @@ TEST(ReadStoredFloat, FullAccuracyKeepsTheStoredValueForTheShownText)
     EXPECT_EQ(ReadStoredFloat(r), 0.33L * 10) << "without full accuracy the text counts";
     r.FullAccuracy = true;
     EXPECT_EQ(ReadStoredFloat(r), third);
-    r.Text = r.NumberText = QStringLiteral("0.5");
+    r.NumberText = QStringLiteral("0.5");
+    r.ShowsValue = false;
     EXPECT_EQ(ReadStoredFloat(r), 5.0L);
 
+    r.NumberText = r.ShownText;
+    r.ShowsValue = true;
     TOrvConvertFloatEvent onConvert = [](QObject*, const QString&, Extended& value) { value = 0.334L; };
     r.OnConvert = &onConvert;
     EXPECT_EQ(ReadStoredFloat(r), third) << "the converted number shows as the shown text";

@@ -279,7 +279,7 @@ TEST_F(EditFixture, PasteIntoANullEditReplacesTheNullText)
 TEST_F(EditFixture, AutoAdvanceAtMaxLength)
 {
     TOrvkitEdit& e = *edits[0];
-    e.setMaxLength(3);
+    e.SetMaxLength(3);
     e.SetAutoAdvance(true);
     QTest::keyClicks(&e, QStringLiteral("ab"));
     QTest::keyClick(&e, Qt::Key_Left);

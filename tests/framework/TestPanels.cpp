@@ -47,13 +47,18 @@ protected:
 
 TEST_F(PanelTest, LayoutOfBothFamilies)
 {
-    EXPECT_EQ(spin->size(), QSize(87, 21));
-    EXPECT_EQ(spin->EditRect(), QRect(0, 0, 71, 21));
-    EXPECT_EQ(spin->ButtonRect(0), QRect(71, 0, 16, 11)); // up takes the odd pixel
-    EXPECT_EQ(spin->ButtonRect(1), QRect(71, 11, 16, 10));
-    EXPECT_EQ(single->size(), QSize(87, 21));
-    EXPECT_EQ(single->ButtonRect(0), QRect(66, 0, 21, 21));
+    // AutoSize: as high as the edit wants to be in its font.
+    const int h = spin->Edit()->sizeHint().height();
+    EXPECT_EQ(spin->size(), QSize(87, h));
+    EXPECT_EQ(spin->EditRect(), QRect(0, 0, 71, h));
+    EXPECT_EQ(spin->ButtonRect(0), QRect(71, 0, 16, h - h / 2)); // up takes the odd pixel
+    EXPECT_EQ(spin->ButtonRect(1), QRect(71, h - h / 2, 16, h / 2));
+    EXPECT_EQ(single->size(), QSize(87, h));
+    EXPECT_EQ(single->ButtonRect(0), QRect(66, 0, 21, h));
 
+    spin->resize(87, 40);
+    EXPECT_EQ(spin->height(), h) << "AutoSize keeps the edit's height";
+    spin->Edit()->SetAutoSize(false);
     spin->resize(120, 30);
     EXPECT_EQ(spin->EditRect(), QRect(0, 0, 104, 30));
     EXPECT_EQ(spin->ButtonRect(0), QRect(104, 0, 16, 15));
@@ -69,7 +74,8 @@ TEST_F(PanelTest, RightAndBottomMoveWithoutResizing)
 {
     spin->SetRight(300);
     spin->SetBottom(90);
-    EXPECT_EQ(spin->geometry(), QRect(213, 69, 87, 21));
+    const int h = spin->height();
+    EXPECT_EQ(spin->geometry(), QRect(213, 90 - h, 87, h));
     EXPECT_EQ(spin->Right(), 300);
 }
 

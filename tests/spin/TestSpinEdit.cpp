@@ -66,14 +66,15 @@ using IntSpinTest = SpinEditFixture<TOrvIntSpinEdit>;
 
 TEST_F(IntSpinTest, ANewSpinEdit)
 {
-    EXPECT_EQ(spin->size(), QSize(87, 21));
-    EXPECT_EQ(spin->Edit()->geometry(), QRect(0, 0, 71, 21));
-    EXPECT_EQ(spin->UpBtn()->geometry(), QRect(71, 0, 16, 11));
-    EXPECT_EQ(spin->DownBtn()->geometry(), QRect(71, 11, 16, 10));
+    const int h = spin->Edit()->sizeHint().height();
+    EXPECT_EQ(spin->size(), QSize(87, h));
+    EXPECT_EQ(spin->Edit()->geometry(), QRect(0, 0, 71, h));
+    EXPECT_EQ(spin->UpBtn()->geometry(), QRect(71, 0, 16, h - h / 2));
+    EXPECT_EQ(spin->DownBtn()->geometry(), QRect(71, h - h / 2, 16, h / 2));
     EXPECT_EQ(spin->Alignment(), taRightJustify);
     EXPECT_TRUE(spin->Edit()->alignment() & Qt::AlignRight);
     EXPECT_TRUE(spin->TabStop());
-    EXPECT_EQ(spin->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(spin->focusProxy(), spin->Edit()) << "the focus goes to the value edit";
     for (TOrvSpeedBtn* button : {spin->UpBtn(), spin->DownBtn()}) {
         EXPECT_TRUE(button->Repeatable());
         EXPECT_EQ(button->Interval(), 400u);
@@ -368,11 +369,15 @@ TEST_F(IntSpinTest, PanelSettingsReachTheValueEdit)
 
 TEST_F(IntSpinTest, HeightLaysOutEditAndButtons)
 {
+    spin->resize(87, 40);
+    EXPECT_EQ(spin->Height(), spin->Edit()->sizeHint().height()) << "AutoSize keeps the edit's height";
+    spin->SetAutoSize(false);
     spin->SetWidth(120);
     spin->SetHeight(31);
     EXPECT_EQ(spin->Edit()->geometry(), QRect(0, 0, 104, 31));
     EXPECT_EQ(spin->UpBtn()->geometry(), QRect(104, 0, 16, 16));
     EXPECT_EQ(spin->DownBtn()->geometry(), QRect(104, 16, 16, 15));
+    spin->SetAutoSize(true);
     QFont big = spin->font();
     big.setPointSize(big.pointSize() * 2);
     spin->setFont(big);
@@ -398,8 +403,9 @@ TEST(SpinEditLayoutTest, ALayoutKeepsTheSpinEditsHeight)
     window.resize(300, 200);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(spin->height(), 21);
-    EXPECT_EQ(spin->DownBtn()->geometry().bottom(), 20);
+    const int h = spin->Edit()->sizeHint().height();
+    EXPECT_EQ(spin->height(), h);
+    EXPECT_EQ(spin->DownBtn()->geometry().bottom(), h - 1);
     EXPECT_EQ(spin->UpBtn()->x(), spin->width() - 16);
 }
 
