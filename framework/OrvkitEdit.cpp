@@ -659,9 +659,12 @@ void TOrvBaseEdit::SetMaxLength(int value)
 
 void TOrvBaseEdit::SetNull(bool value)
 {
+    if (value == Null())
+        return;
     TOrvCustomEdit::SetNull(value);
     if (value)
         fValueShown = false;
+    // Reading the value converts the text, which matches the value only once shown.
     ValueMayHaveChanged();
 }
 
