@@ -22,8 +22,8 @@ TDemoRandom ClockSeededRandom()
     };
 }
 
-/// The styles OrvUICtrl1 and GrpUICtrl are made with: flat, focus shown, bold items.
-void SetBoldItems(TOrvCompleteColorSet& set)
+/// The style OrvUICtrl1 and GrpUICtrl share: flat, focus shown, bold item captions.
+void SetSharedStyle(TOrvCompleteColorSet& set)
 {
     set.SetFlat(true);
     set.SetShowFocus(true);
@@ -95,7 +95,7 @@ void TForm1::CreateComponents()
     fOrvUICtrl1->SetStoreSection(QStringLiteral("Defaults"));
     fOrvUICtrl1->SetNullStr(QStringLiteral("<empty>"));
     TOrvCompleteColorSet& set = *fOrvUICtrl1->ColorSet();
-    SetBoldItems(set);
+    SetSharedStyle(set);
     set.SetItemROFontStyle(fsBold);
     set.SetHeadingFontStyle(fsBold);
     set.SetHeadingFocusFontStyle(fsBold);
@@ -104,7 +104,7 @@ void TForm1::CreateComponents()
     fGrpUICtrl = new TOrvUICtrl(this);
     fGrpUICtrl->setObjectName(QStringLiteral("GrpUICtrl"));
     fGrpUICtrl->SetNullStr(QStringLiteral("<empty>"));
-    SetBoldItems(*fGrpUICtrl->ColorSet());
+    SetSharedStyle(*fGrpUICtrl->ColorSet());
     fGrpUICtrl->ColorSet()->SetGroupFrameStyle(egfsRound);
 
     // Wired after the stored styles are in place, as loading a layout fires no handler.

@@ -122,8 +122,8 @@ void AddDateEdits(QWidget& page, const TDemoShared& shared)
     monthEdit->SetStoreValue(false);
     monthEdit->SetMonthFormat(emfLongMonth);
 
+    // The panel keeps its default width, and with AutoSize its date edit's height.
     auto* dateTimeEdit = PlaceControl<TOrvDateTimeEdit>(page, "OrvDateTimeEdit1", {577, 64, 0, 22});
-    dateTimeEdit->resize(dateTimeEdit->DateWidth() + dateTimeEdit->Gap() + dateTimeEdit->TimeWidth(), 22);
     dateTimeEdit->SetStoreValue(false);
     AttachControl(dateTimeEdit, shared.OrvUICtrl1, &shared.OrvStateCtrl1);
     AttachCaption(*dateTimeEdit, Tr("Date && Time Edit"));
