@@ -1,7 +1,11 @@
+// With ORVKIT_DEMO_SHOT=<file.png> set, the program saves a picture of its window as it
+// opens there and quits.
+
 #include "ControlsMain.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -14,5 +18,13 @@ int main(int argc, char** argv)
     if (const QScreen* screen = form.screen())
         form.move(screen->availableGeometry().center() - form.rect().center());
     form.show();
+
+    const QString shot = qEnvironmentVariable("ORVKIT_DEMO_SHOT");
+    if (!shot.isEmpty()) {
+        QTimer::singleShot(500, &form, [&form, shot] {
+            form.grab().save(shot);
+            QApplication::quit();
+        });
+    }
     return QApplication::exec();
 }
