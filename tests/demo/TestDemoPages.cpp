@@ -101,8 +101,7 @@ const TPlacedControl kPlaced[] = {
     {"Edits", "OrvTimeEdit1", {156, 334, 76, 22}, "14:30", "Time Edit:", csLeft},
     {"Edits", "OrvDOWEdit1", {573, 11, 98, 22}, "Tuesday", "Day of Week Edit:", csLeft},
     {"Edits", "OrvMonthEdit1", {573, 38, 98, 22}, "March", "Month Edit:", csLeft},
-    // Placed 22 high, the date-time edit takes its date edit's height (AutoSize).
-    {"Edits", "OrvDateTimeEdit1", {577, 64, 147, 21}, "10/03/2026 14:30", "Date & Time Edit", csLeft},
+    {"Edits", "OrvDateTimeEdit1", {577, 64, 147, 22}, "10/03/2026 14:30", "Date & Time Edit", csLeft},
     {"Edits", "OrvFloatEdit2", {573, 280, 87, 22}, "0.0000", "Float Edit with Auto Thousands Separators:", csLeft},
     {"Edits", "OrvFloatEdit3", {573, 307, 87, 22}, "0.00", "Float Edit with Forced 2 Decimal Places", csLeft},
     {"SpinEdits", "LeftSE", {156, 38, 94, 22}, "25", "Left", csAbove},
