@@ -80,6 +80,9 @@ public:
     bool CustomSeparators() const { return fCustomSeparators; }
     void SetCustomSeparators(bool value) { Update(fCustomSeparators, value); }
     QChar CustomThousands() const { return fCustomThousands; }
+    /// Whether CustomThousands belongs in a stored layout: only with CustomSeparators. (Qt 6
+    /// properties cannot make STORED depend on a value, so this is the test to ask.)
+    bool StoreCustomThousands() const { return fCustomSeparators; }
     void SetCustomThousands(QChar value) { Update(fCustomThousands, value); }
     QChar CustomDecimal() const { return fCustomDecimal; }
     void SetCustomDecimal(QChar value) { Update(fCustomDecimal, value); }

@@ -108,6 +108,9 @@ public:
     bool CustomSeparators() const { return fCustomSeparators; }
     virtual void SetCustomSeparators(bool value);
     QChar CustomThousands() const { return fCustomThousands; }
+    /// Whether CustomThousands belongs in a stored layout: only with CustomSeparators. (Qt 6
+    /// properties cannot make STORED depend on a value, so this is the test to ask.)
+    bool StoreCustomThousands() const { return fCustomSeparators; }
     virtual void SetCustomThousands(QChar value);
     QChar CustomDecimal() const { return fCustomDecimal; }
     virtual void SetCustomDecimal(QChar value);
