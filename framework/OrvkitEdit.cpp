@@ -9,6 +9,7 @@
 #include <QStyleOptionFrame>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <utility>
 
 namespace orv {
 
@@ -32,8 +33,18 @@ public:
     TArrowCursor& operator=(const TArrowCursor&) = delete;
 };
 
+TOrvMessageBoxHook& BoxHook()
+{
+    static TOrvMessageBoxHook hook;
+    return hook;
+}
+
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& text)
 {
+    if (const TOrvMessageBoxHook& hook = BoxHook()) {
+        hook(parent, text, icon == QMessageBox::Critical);
+        return;
+    }
     const TArrowCursor cursor;
     QMessageBox box(icon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
     box.exec();
@@ -56,6 +67,11 @@ void ShowErrorBox(QWidget* parent, const QString& text)
 void ShowWarningBox(QWidget* parent, const QString& text)
 {
     ShowBox(parent, QMessageBox::Warning, text);
+}
+
+TOrvMessageBoxHook SetMessageBoxHook(TOrvMessageBoxHook hook)
+{
+    return std::exchange(BoxHook(), std::move(hook));
 }
 
 // ---- TOrvCustomStartEdit

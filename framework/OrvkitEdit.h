@@ -25,6 +25,11 @@ using TOrvBoundsValidationEvent =
 /// A modal error (warning) box with an OK button; the arrow cursor while it shows.
 void ShowErrorBox(QWidget* parent, const QString& text);
 void ShowWarningBox(QWidget* parent, const QString& text);
+/// Takes the place of the modal boxes above, for a program that no user answers (a test
+/// harness); `error` tells an error box from a warning. An empty hook brings the boxes
+/// back. Returns the hook it replaces.
+using TOrvMessageBoxHook = std::function<void(QWidget* parent, const QString& text, bool error)>;
+TOrvMessageBoxHook SetMessageBoxHook(TOrvMessageBoxHook hook);
 
 /// The base of every single-line edit: state colours from its own colour set or an
 /// attached UI control's, the null string and blank switches, hot tracking, and the
