@@ -19,14 +19,14 @@ QString RegroupThousands(const QString& text, QChar thousands, QChar decimal);
 class TOrvDurationEdit : public TOrvDateEditBase {
     Q_OBJECT
     Q_PROPERTY(double AsDays READ AsDays WRITE SetAsDays)
-    Q_PROPERTY(orv::TOrvDurationType DurationType READ DurationType WRITE SetDurationType)
-    Q_PROPERTY(orv::TOrvDurationType LastDurationType READ LastDurationType WRITE SetLastDurationType)
+    Q_PROPERTY(orv::SharedEnums::TOrvDurationType DurationType READ DurationType WRITE SetDurationType)
+    Q_PROPERTY(orv::SharedEnums::TOrvDurationType LastDurationType READ LastDurationType WRITE SetLastDurationType)
     Q_PROPERTY(uint8_t DecimalPlaces READ DecimalPlaces WRITE SetDecimalPlaces)
     Q_PROPERTY(bool ShowUnits READ ShowUnits WRITE SetShowUnits)
     Q_PROPERTY(bool ShowDurationSeparators READ ShowDurationSeparators WRITE SetShowDurationSeparators)
     Q_PROPERTY(QChar DurationSeparator READ DurationSeparator WRITE SetDurationSeparator)
     Q_PROPERTY(bool TrimTrailingZeroes READ TrimTrailingZeroes WRITE SetTrimTrailingZeroes)
-    Q_PROPERTY(orv::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
+    Q_PROPERTY(orv::NumEditEnums::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
     Q_PROPERTY(bool CustomSeparators READ CustomSeparators WRITE SetCustomSeparators)
     Q_PROPERTY(QChar CustomThousands READ CustomThousands WRITE SetCustomThousands)
     Q_PROPERTY(QChar CustomDecimal READ CustomDecimal WRITE SetCustomDecimal)

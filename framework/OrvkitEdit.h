@@ -11,7 +11,12 @@
 
 namespace orv {
 
+inline namespace EditEnums {
+Q_NAMESPACE
+
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+} // namespace EditEnums
 
 /// Conversion failed on leaving an edit; `text` is the edit's text.
 using TOrvConvertErrorEvent = std::function<void(QObject* sender, const QString& text)>;
