@@ -257,17 +257,22 @@ TEST(TimeZoneRules, MovedWeekdaysNameTheFilesOwnTransitionsMostOften)
             const SYSTEMTIME& rule;
             int32_t offsetEast;
         } sides[] = {{zone.DaylightDate, -(zone.Bias + zone.DaylightBias) * 60}, {zone.StandardDate, -zone.Bias * 60}};
+        bool listed = true;
         for (const auto& side : sides) {
             const RuleMatches m = MatchAgainstFile(side.rule, ChangesTo(transitions, side.offsetEast), 2026, 2053);
-            ASSERT_GE(m.years, 8) << name;
+            if (m.years < 8) { // a file that leaves the coming years to its footer rule
+                listed = false;
+                continue;
+            }
             EXPECT_GE(m.matched, m.bestOther) << name << " " << TimeZoneTransitionText(side.rule).toStdString();
             EXPECT_GT(m.matched * 2, m.years) << name << " " << TimeZoneTransitionText(side.rule).toStdString();
         }
-        checked.append(id);
+        if (listed)
+            checked.append(id);
     }
+    // Palestine's file lists its transitions for decades ahead.
     EXPECT_TRUE(checked.contains(QStringLiteral("Asia/Gaza"))) << checked.join(u' ').toStdString();
     EXPECT_TRUE(checked.contains(QStringLiteral("Asia/Hebron")));
-    EXPECT_TRUE(checked.contains(QStringLiteral("Asia/Jerusalem")));
 }
 
 TEST(TimeZoneRules, GazaLeavesDaylightTimeOnTheLastSaturdayOfOctober2027)
