@@ -12,9 +12,15 @@
 
 namespace orv {
 
-enum TOrvDayOfWeek { dowSunday, dowMonday, dowTuesday, dowWednesday, dowThursday, dowFriday, dowSaturday };
+inline namespace CalDayEnums {
+Q_NAMESPACE
 
-/// A set of weekdays, bit 0 Sunday ... bit 6 Saturday.
+enum TOrvDayOfWeek { dowSunday, dowMonday, dowTuesday, dowWednesday, dowThursday, dowFriday, dowSaturday };
+Q_ENUM_NS(TOrvDayOfWeek)
+} // namespace CalDayEnums
+
+/// A set of weekdays, bit 0 Sunday ... bit 6 Saturday. Not a Q_FLAG: the weekdays are
+/// numbers, not masks, and Qt's flags would need a mask enumeration and a QFlags type.
 class TOrvDOWSet {
 public:
     constexpr TOrvDOWSet() = default;
@@ -44,6 +50,9 @@ private:
     uint8_t fBits = 0;
 };
 
+inline namespace CalColorEnums {
+Q_NAMESPACE
+
 /// The calendar's colour roles, in the order of its colour properties.
 enum TOrvCalColor {
     eccFrame,
@@ -65,7 +74,12 @@ enum TOrvCalColor {
     eccSelFont,
     eccLine,
 };
+Q_ENUM_NS(TOrvCalColor)
+} // namespace CalColorEnums
 inline constexpr int CalColorCount = eccLine + 1;
+
+inline namespace CalMessageEnums {
+Q_NAMESPACE
 
 /// The calendar's texts.
 enum TOrvCalMessage {
@@ -77,10 +91,17 @@ enum TOrvCalMessage {
     ecmNonWorkDay,    ///< "Non-Work Day"
     ecmWorkDay,       ///< "Work Day"
 };
+Q_ENUM_NS(TOrvCalMessage)
+} // namespace CalMessageEnums
 QString CalMessageText(TOrvCalMessage message);
+
+inline namespace CalHitEnums {
+Q_NAMESPACE
 
 /// What lies under a point of the grid.
 enum TOrvCalHitKind { echNone, echWeekNo, echHeading, echDay };
+Q_ENUM_NS(TOrvCalHitKind)
+} // namespace CalHitEnums
 struct TOrvCalHit {
     TOrvCalHitKind Kind = echNone;
     /// echWeekNo: the row (0 the heading); echHeading: the day column 0..6;

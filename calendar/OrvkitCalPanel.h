@@ -8,7 +8,12 @@
 
 namespace orv {
 
+inline namespace CalPanelEnums {
+Q_NAMESPACE
+
 enum TOrvCalFrameStyle { ecfsNone, ecfsNormal, ecfsSimple };
+Q_ENUM_NS(TOrvCalFrameStyle)
+} // namespace CalPanelEnums
 
 /// A self-painted month grid: an optional week-number column, a heading row of short
 /// day names and NoDisplayWeeks week rows with the tail of the previous month and the
@@ -34,7 +39,7 @@ class TOrvCalPanel : public TOrvCustomPanel {
     Q_PROPERTY(bool UseHTMLinHints READ UseHTMLinHints WRITE SetUseHTMLinHints)
     Q_PROPERTY(bool InclWorkInHint READ InclWorkInHint WRITE SetInclWorkInHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
-    Q_PROPERTY(orv::TOrvCalFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(orv::CalPanelEnums::TOrvCalFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(int FrameWidth READ FrameWidth WRITE SetFrameWidth)
     Q_PROPERTY(bool Color_Defaults READ Color_Defaults WRITE SetColor_Defaults)
     Q_PROPERTY(int ColorFrame READ ColorFrame WRITE SetColorFrame)

@@ -4,8 +4,13 @@
 
 namespace orv {
 
+inline namespace CheckBoxEnums {
+Q_NAMESPACE
+
 /// The states of a check box; cbGrayed is the null state.
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+Q_ENUM_NS(TCheckBoxState)
+} // namespace CheckBoxEnums
 
 /// A three-state check box painted by itself; the third state means null. Space toggles
 /// it, Ctrl+N makes it null, Esc returns to the state it had on entering, Enter moves on.
@@ -15,7 +20,7 @@ class TOrvCustomCheckBox : public TOrvCustomSelectBtn {
     Q_PROPERTY(int BoxWidth READ BoxWidth WRITE SetBoxWidth)
     Q_PROPERTY(int BoxMargin READ BoxMargin WRITE SetBoxMargin)
     Q_PROPERTY(bool BoxOnFocus READ BoxOnFocus WRITE SetBoxOnFocus)
-    Q_PROPERTY(orv::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
+    Q_PROPERTY(orv::ItemDrawingEnums::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
 public:
     explicit TOrvCustomCheckBox(QWidget* parent = nullptr) : TOrvCustomCheckBox(parent, false) {}
 

@@ -11,7 +11,8 @@
 
 namespace orv {
 
-/// A set of the numbers 0..31; bit n stands for item n.
+/// A set of the numbers 0..31; bit n stands for item n. Not a Q_FLAG: no enumeration names
+/// the items.
 using TOrvLongBitList = uint32_t;
 
 /// Asked before a user's choice in a radio group takes effect; the handler may refuse it.
@@ -218,7 +219,7 @@ public:
 /// A group of up to 32 check boxes holding a 32-bit value, bit k for box k, or null.
 class TOrvCustomCheckGroup : public TOrvCustomItemGroup {
     Q_OBJECT
-    Q_PROPERTY(orv::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
+    Q_PROPERTY(orv::ItemDrawingEnums::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
 public:
     static constexpr int kMaxBoxes = 32;
 

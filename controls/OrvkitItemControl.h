@@ -12,8 +12,13 @@
 
 namespace orv {
 
+inline namespace ItemControlEnums {
+Q_NAMESPACE
+
 /// What a character typed on a selection control or group asks for.
 enum TOrvItemKeyAction { eikNone, eikNextControl, eikUndo, eikToggle, eikMakeNull };
+Q_ENUM_NS(TOrvItemKeyAction)
+} // namespace ItemControlEnums
 
 struct TOrvItemKeyContext {
     bool EnterAsTab = true;
@@ -43,7 +48,7 @@ class TOrvItemControlBase : public TOrvWinControlT<QWidget>, public IOrvUIClient
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
-    Q_PROPERTY(orv::TOrvAlignCaption AlignCaption READ AlignCaption WRITE SetAlignCaption)
+    Q_PROPERTY(orv::ItemDrawingEnums::TOrvAlignCaption AlignCaption READ AlignCaption WRITE SetAlignCaption)
 public:
     ~TOrvItemControlBase() override;
 
@@ -155,7 +160,7 @@ class TOrvCustomSelectBtn : public TOrvItemControlBase {
     Q_PROPERTY(int CaptionGap READ CaptionGap WRITE SetCaptionGap)
     Q_PROPERTY(int FrameGap READ FrameGap WRITE SetFrameGap)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
-    Q_PROPERTY(orv::TOrvFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
+    Q_PROPERTY(orv::ItemDrawingEnums::TOrvFrameStyle FrameStyle READ FrameStyle WRITE SetFrameStyle)
     Q_PROPERTY(Qt::PenStyle FocusPenStyle READ FocusPenStyle WRITE SetFocusPenStyle)
 public:
     /// The own set.

@@ -12,9 +12,16 @@
 
 namespace orv {
 
+inline namespace ItemDrawingEnums {
+Q_NAMESPACE
+
 enum TOrvAlignCaption { eacCaptionLeft, eacCaptionRight };
+Q_ENUM_NS(TOrvAlignCaption)
 enum TOrvFrameStyle { efsNone, efsSimple, efsRaised, efsSunken, efsRound };
+Q_ENUM_NS(TOrvFrameStyle)
 enum TOrvCheckStyle { ecsTick, ecsCross };
+Q_ENUM_NS(TOrvCheckStyle)
+} // namespace ItemDrawingEnums
 
 // Geometry and drawing shared by check boxes, radio buttons and the groups. Rectangles
 // are built from edges with the right and bottom edge outside, as the host counts them.

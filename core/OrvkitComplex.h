@@ -14,10 +14,15 @@ struct TOrvComplex {
     Extended Imaginary = 0.0L;
 };
 
+inline namespace ComplexEnums {
+Q_NAMESPACE
+
 /// The complex error messages; each is raised as EMathError with its one text.
 enum TOrvComplexMessage {
     ecmDivisionByZero, ///< "Complex Division by Zero"
 };
+Q_ENUM_NS(TOrvComplexMessage)
+} // namespace ComplexEnums
 
 QString ComplexMessageText(TOrvComplexMessage message);
 

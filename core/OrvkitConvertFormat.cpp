@@ -241,22 +241,16 @@ bool PutFixedMagnitude(const TOrvFloatParts& parts, int decimals, TGrouping grou
 
 void PutExpText(const TOrvFloatParts& parts, int decimals, TTextBuffer& out)
 {
-    const int significant = std::min(decimals + 1, kMaxSignificant);
-    TOrvDecimal d;
-    int32_t exponent = 0;
-    if (parts.fKind == TOrvFloatParts::fpFinite) {
-        d = RoundToDecimal(parts, significant, std::numeric_limits<int32_t>::min());
-        exponent = d.fPlace + significant - 1;
-        if (parts.fNegative)
-            out.Put(u'-');
-    }
-    char16_t digits[24];
-    const int count = WriteDecimalDigits(d.fDigits, digits);
+    // Every digit shown is a digit of the exact value, however many are asked for.
+    const int significant = decimals + 1;
+    char16_t digits[kMaxSignificantDigits];
+    const int32_t exponent = RoundToSignificantDigits(parts, significant, digits);
+    if (parts.fKind == TOrvFloatParts::fpFinite && parts.fNegative)
+        out.Put(u'-');
     out.Put(digits[0]);
     if (decimals > 0) {
         out.Put(FormatSettings.DecimalSeparator.unicode());
-        out.PutChars(digits + 1, count - 1);
-        out.PutRepeated(u'0', decimals - (count - 1));
+        out.PutChars(digits + 1, decimals);
     }
     out.Put(u'E');
     out.Put(exponent < 0 ? u'-' : u'+');

@@ -25,13 +25,20 @@ struct TCurrency {
     friend constexpr auto operator<=>(const TCurrency&, const TCurrency&) = default;
 };
 
+inline namespace CurrencyEnums {
+Q_NAMESPACE
+
 /// Symbol placement: $1, 1$, $ 1, 1 $.
 enum TCurrencyFormatType { cftSymVal, cftValSym, cftSymSpaceVal, cftValSpaceSym };
+Q_ENUM_NS(TCurrencyFormatType)
 /// Negative marks: (1), -1, 1-, $-1, 1-$.
 enum TNegativeFormatType { nftBrackets, nftFront, nftBack, nftFrontAfter, nftBackBefore };
+Q_ENUM_NS(TNegativeFormatType)
 /// Where a currency edit takes its format from: no symbol, the process-wide
 /// settings, or its own symbol and formats.
 enum TOrvCurrencyFormatType { ecfFloat, ecfSystem, ecfCustom };
+Q_ENUM_NS(TOrvCurrencyFormatType)
+} // namespace CurrencyEnums
 
 // Process-wide currency settings; the symbol itself is FormatSettings.CurrencyString.
 // Change them through TOrvScopedValue.

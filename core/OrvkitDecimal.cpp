@@ -1,5 +1,6 @@
 #include <orvkit/core/OrvkitDecimal.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cfenv>
@@ -79,7 +80,8 @@ public:
             MulSmall(uint32_t(kPow5[n]));
     }
 
-    void DivSmall(uint32_t divisor)
+    /// Divides in place and returns the remainder.
+    uint32_t DivSmall(uint32_t divisor)
     {
         uint64_t rest = 0;
         for (int i = fSize - 1; i >= 0; --i) {
@@ -89,6 +91,7 @@ public:
         }
         while (fSize > 0 && fLimbs[fSize - 1] == 0)
             --fSize;
+        return uint32_t(rest);
     }
 
     void DivPow5(int32_t n)
@@ -115,6 +118,37 @@ public:
         fSize = newSize;
         while (fSize > 0 && fLimbs[fSize - 1] == 0)
             --fSize;
+    }
+
+    void ShiftRight(int32_t bits)
+    {
+        const int limbShift = bits / 32;
+        const int bitShift = bits % 32;
+        const int newSize = std::max(0, fSize - limbShift);
+        for (int i = 0; i < newSize; ++i) {
+            const uint64_t lo = fLimbs[i + limbShift];
+            const uint64_t hi = i + limbShift + 1 < fSize ? fLimbs[i + limbShift + 1] : 0;
+            fLimbs[i] = bitShift ? uint32_t((lo >> bitShift) | (hi << (32 - bitShift))) : uint32_t(lo);
+        }
+        fSize = newSize;
+        while (fSize > 0 && fLimbs[fSize - 1] == 0)
+            --fSize;
+    }
+
+    /// The decimal digits, at least one; the number becomes 0.
+    std::u16string TakeDecimalDigits()
+    {
+        constexpr uint32_t kChunk = 1000000000; // nine digits per division
+        std::u16string digits;
+        do {
+            uint32_t chunk = DivSmall(kChunk);
+            for (int i = 0; i < 9; ++i, chunk /= 10)
+                digits.push_back(char16_t(u'0' + chunk % 10));
+        } while (fSize > 0);
+        while (digits.size() > 1 && digits.back() == u'0')
+            digits.pop_back();
+        std::reverse(digits.begin(), digits.end());
+        return digits;
     }
 
     /// Bits offset .. offset+127 of the number, i.e. the low 128 bits of (this >> offset).
@@ -147,27 +181,61 @@ uint128 ShiftBy(uint128 value, int64_t shift)
     return -shift >= 128 ? 0 : value >> -shift;
 }
 
+// floor(m * 2^e * 10^t), exact, for any t that keeps the operands within the capacity.
+TBigUInt BigFloorScaledByTen(uint64_t m, int32_t e, int32_t t)
+{
+    const int64_t shift = int64_t(e) + t; // 10^t = 5^t * 2^t
+    TBigUInt big(m);
+    if (t >= 0) {
+        big.MulPow5(t);
+        if (shift >= 0)
+            big.ShiftLeft(int32_t(shift));
+        else
+            big.ShiftRight(int32_t(-shift));
+        return big;
+    }
+    // Shifting left before dividing keeps every bit that the quotient needs.
+    if (shift > 0)
+        big.ShiftLeft(int32_t(shift));
+    big.DivPow5(-t);
+    if (shift < 0)
+        big.ShiftRight(int32_t(-shift));
+    return big;
+}
+
 // floor(m * 2^e * 10^t), exact. Callers keep the result well below 2^127.
 uint128 FloorScaledByTen(uint64_t m, int32_t e, int32_t t)
 {
-    const int64_t shift = int64_t(e) + t; // 10^t = 5^t * 2^t
-    if (t >= 0) {
-        if (t <= kMaxExactPow10)
-            return ShiftBy(uint128(m) * kPow5[t], shift);
-        TBigUInt big(m);
-        big.MulPow5(t);
-        return shift >= 0 ? ShiftBy(big.BitsFrom(0), shift) : big.BitsFrom(-shift);
-    }
+    const int64_t shift = int64_t(e) + t;
+    if (t >= 0 && t <= kMaxExactPow10)
+        return ShiftBy(uint128(m) * kPow5[t], shift);
     const int32_t u = -t;
-    if (u <= kMaxExactPow10 && shift <= 63) {
+    if (t < 0 && u <= kMaxExactPow10 && shift <= 63) {
         const uint128 quotient = (uint128(m) << std::max<int64_t>(shift, 0)) / kPow5[u];
         return shift < 0 ? ShiftBy(quotient, shift) : quotient;
     }
-    TBigUInt big(m);
-    if (shift > 0)
-        big.ShiftLeft(int32_t(shift));
-    big.DivPow5(u);
-    return big.BitsFrom(shift < 0 ? -shift : 0);
+    return BigFloorScaledByTen(m, e, t).BitsFrom(0);
+}
+
+// floor(log10 |x|) or one less, from the binary exponent alone.
+int32_t EstimateDecimalExponent(uint64_t m, int32_t e)
+{
+    // |x| lies in [2^(bits-1), 2^bits); its decimal exponent is floor((bits-1)*log10 2) or one more.
+    const int64_t bits = int64_t(64 - std::countl_zero(m)) + e;
+    return int32_t(((bits - 1) * int64_t(1292913986)) >> 32);
+}
+
+// Adds one to the decimal digit string; false when it overflows (all nines).
+bool IncrementDigits(char16_t* digits, int count)
+{
+    for (int i = count - 1; i >= 0; --i) {
+        if (digits[i] != u'9') {
+            ++digits[i];
+            return true;
+        }
+        digits[i] = u'0';
+    }
+    return false;
 }
 
 constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
@@ -223,9 +291,7 @@ TOrvDecimal RoundToDecimal(const TOrvFloatParts& parts, int significant, int32_t
     const int32_t e = parts.fExponent;
     if (parts.fKind != TOrvFloatParts::fpFinite || m == 0)
         return {0, minPlace};
-    // |x| lies in [2^(bits-1), 2^bits); its decimal exponent is floor((bits-1)*log10 2) or one more.
-    const int64_t bits = int64_t(64 - std::countl_zero(m)) + e;
-    int32_t k = int32_t(((bits - 1) * int64_t(1292913986)) >> 32);
+    int32_t k = EstimateDecimalExponent(m, e);
     const uint128 low = kPow10[significant];
     const uint128 high = uint128(kPow10[significant]) * 10;
     for (int attempt = 0;; ++attempt) {
@@ -252,6 +318,36 @@ TOrvDecimal RoundToDecimal(const TOrvFloatParts& parts, int significant, int32_t
         }
         return {q, place};
     }
+}
+
+int32_t RoundToSignificantDigits(const TOrvFloatParts& parts, int significant, char16_t* out)
+{
+    if (parts.fKind != TOrvFloatParts::fpFinite || parts.fMantissa == 0) {
+        std::fill(out, out + significant, u'0');
+        return 0;
+    }
+    if (significant <= kMaxDecimalSignificant) {
+        const TOrvDecimal d = RoundToDecimal(parts, significant, std::numeric_limits<int32_t>::min());
+        WriteDecimalDigits(d.fDigits, out);
+        return d.fPlace + significant - 1;
+    }
+    const uint64_t m = parts.fMantissa;
+    const int32_t e = parts.fExponent;
+    int32_t k = EstimateDecimalExponent(m, e);
+    // One digit beyond the kept ones decides the rounding, as in RoundToDecimal.
+    std::u16string digits;
+    for (;;) {
+        digits = BigFloorScaledByTen(m, e, significant - k).TakeDecimalDigits();
+        if (int(digits.size()) == significant + 1)
+            break;
+        k += int(digits.size()) > significant + 1 ? 1 : -1;
+    }
+    if (digits[std::size_t(significant)] >= u'5' && !IncrementDigits(digits.data(), significant)) {
+        digits[0] = u'1';
+        ++k;
+    }
+    std::copy_n(digits.begin(), significant, out);
+    return k;
 }
 
 int DecimalDigitCount(uint64_t value)

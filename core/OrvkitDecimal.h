@@ -29,6 +29,16 @@ struct TOrvDecimal {
 /// exactly `significant` digits (a carry moves the place up by one).
 TOrvDecimal RoundToDecimal(const TOrvFloatParts& parts, int significant, int32_t minPlace);
 
+/// The most significant digits RoundToDecimal keeps; RoundToSignificantDigits goes further.
+constexpr int kMaxDecimalSignificant = 18;
+constexpr int kMaxSignificantDigits = 256;
+
+/// Rounds the exact magnitude of a value once, halves away from zero, to `significant`
+/// (1..kMaxSignificantDigits) digits, all taken from its exact expansion, and writes them
+/// to `out`, the first one non-zero unless the value is zero or not finite (all zeros).
+/// Returns the decimal exponent of the first digit.
+int32_t RoundToSignificantDigits(const TOrvFloatParts& parts, int significant, char16_t* out);
+
 /// Writes the decimal digits of `value` (at least one) to `out`; returns their count (1..20).
 int WriteDecimalDigits(uint64_t value, char16_t* out);
 

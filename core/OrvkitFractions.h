@@ -31,11 +31,16 @@ struct TOrvMixedFraction {
     friend bool operator==(const TOrvMixedFraction&, const TOrvMixedFraction&) = default;
 };
 
+inline namespace FractionEnums {
+Q_NAMESPACE
+
 /// The fraction error messages.
 enum TOrvFractionMessage {
     efmDenominatorZero, ///< "Denominator cannot be 0" (EMathError)
     efmDivisionByZero,  ///< "Division by zero" (EDivByZero, integer division)
 };
+Q_ENUM_NS(TOrvFractionMessage)
+} // namespace FractionEnums
 
 QString FractionMessageText(TOrvFractionMessage message);
 

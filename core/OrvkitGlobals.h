@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/qobjectdefs.h>
 #include <cstdint>
 
 namespace orv {
@@ -21,22 +22,40 @@ extern bool GlobalRaiseFloatErrors; ///< TextToExtended raises on unreadable tex
 extern bool GlobalCheckIPErrors;    ///< IPTextToUInt32 raises on a component above 255
 extern bool GlobalCheckRectangular; ///< matrix routines check that rows have equal lengths
 
+// The enumerations several units share; Qt knows their names, and the inline namespace
+// keeps them spelled orv::amDegrees.
+inline namespace SharedEnums {
+Q_NAMESPACE
+
 enum TOrvAngleMode { amDegrees, amRadians, amGradiants };
+Q_ENUM_NS(TOrvAngleMode)
 
 enum TOrvBaseDisplay { bdBin, bdDec, bdHex, bdOct };
+Q_ENUM_NS(TOrvBaseDisplay)
 enum TOrvBitSize { eb8Bits, eb16Bits, eb32Bits, eb64Bits };
+Q_ENUM_NS(TOrvBitSize)
 enum TOrvProgSpacing { psNone, psByte, psWord, psDWord };
+Q_ENUM_NS(TOrvProgSpacing)
 enum TOrvProgSizeChange { pscClear, pscTruncate, pscExtend };
+Q_ENUM_NS(TOrvProgSizeChange)
 
 enum TOrv2DigitYr { edyNone, edyCutOff, edyHistoric };
+Q_ENUM_NS(TOrv2DigitYr)
 enum TOrvDurationType { dtWeeks, dtDays, dtHrs, dtMins, dtSecs };
+Q_ENUM_NS(TOrvDurationType)
 
 enum TOrvUIUsageType { eutColorSet, eutBlank_Null, eutNavigation, eutFormat };
+Q_ENUM_NS(TOrvUIUsageType)
 enum TOrvSpecialColorType { escNone, escEvent, escPopup, escAutoPopup };
+Q_ENUM_NS(TOrvSpecialColorType)
 enum TOrvBlankType { btAll, btDate, btCurrency };
+Q_ENUM_NS(TOrvBlankType)
 
 enum TOrvBoundsValidationtype { evtNone, evtBelowLower, evtAboveUpper };
+Q_ENUM_NS(TOrvBoundsValidationtype)
 
 enum TOrvDMSType { ddFloat, ddDMS, ddDM, ddD };
+Q_ENUM_NS(TOrvDMSType)
+} // namespace SharedEnums
 
 } // namespace orv

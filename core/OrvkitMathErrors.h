@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QtCore/qobjectdefs.h>
 
 namespace orv {
+
+inline namespace MathErrorEnums {
+Q_NAMESPACE
 
 /// The math error messages; each is raised as EMathError with its one text.
 enum TOrvMathMessage {
@@ -17,6 +21,8 @@ enum TOrvMathMessage {
     emmIPComponentRange,    ///< "IP Address Components must be between 0 and 255"
     emmInvalidBaseChar,     ///< "Invalid character found during Base Conversion"
 };
+Q_ENUM_NS(TOrvMathMessage)
+} // namespace MathErrorEnums
 
 /// The message's text, through the translation system.
 QString MathMessageText(TOrvMathMessage message);

@@ -13,6 +13,9 @@ namespace orv {
 /// principle differ in length; GlobalCheckRectangular decides whether MatrixSize looks.
 using TOrvFloatMatrix = std::vector<TOrvFloatVector>;
 
+inline namespace MatrixEnums {
+Q_NAMESPACE
+
 /// The matrix error messages; each is raised as EMathError with its one text.
 enum TOrvMatrixMessage {
     emxMatrixEmpty,          ///< "Matrix is Empty"
@@ -24,6 +27,8 @@ enum TOrvMatrixMessage {
     emxInvalidRow,           ///< "Invalid Row Number"
     emxInvalidColumn,        ///< "Invalid Column Number"
 };
+Q_ENUM_NS(TOrvMatrixMessage)
+} // namespace MatrixEnums
 
 QString MatrixMessageText(TOrvMatrixMessage message);
 [[noreturn]] void RaiseMatrixError(TOrvMatrixMessage message);

@@ -10,6 +10,9 @@ namespace orv {
 /// A float vector, indexed from 0.
 using TOrvFloatVector = std::vector<Extended>;
 
+inline namespace VectorEnums {
+Q_NAMESPACE
+
 /// The vector error messages; each is raised as EMathError with its one text.
 enum TOrvVectorMessage {
     evmVectorEmpty,        ///< "Vector is Empty"
@@ -17,6 +20,8 @@ enum TOrvVectorMessage {
     evmVectorZeroes,       ///< "Vector contains Zeroes"
     evmVectorNotPositive,  ///< "Vector contains values <= 0"
 };
+Q_ENUM_NS(TOrvVectorMessage)
+} // namespace VectorEnums
 
 QString VectorMessageText(TOrvVectorMessage message);
 [[noreturn]] void RaiseVectorError(TOrvVectorMessage message);

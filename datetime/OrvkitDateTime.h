@@ -19,6 +19,9 @@ extern QChar GlobalDurationSeparator;         ///< between the units of a durati
 /// Unit words, indexed by TOrvDurationType (weeks, days, hours, minutes, seconds); empty by default.
 extern std::array<QString, 5> GlobalDurationSuffixes;
 
+inline namespace DateTimeEnums {
+Q_NAMESPACE
+
 /// The date messages; each is raised as EConvertError.
 enum TOrvDateMessage {
     edmInvalidDate,     ///< "Invalid Date"
@@ -26,6 +29,8 @@ enum TOrvDateMessage {
     edmInvalidDateTime, ///< "Invalid Date/Time"
     edmInvalidMonth,    ///< "Invalid Month"
 };
+Q_ENUM_NS(TOrvDateMessage)
+} // namespace DateTimeEnums
 QString DateMessageText(TOrvDateMessage message);
 /// Raises EConvertError with the message, followed by " - " and `detail` when it is not empty.
 [[noreturn]] void RaiseDateError(TOrvDateMessage message, const QString& detail = QString());

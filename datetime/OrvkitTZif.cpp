@@ -70,6 +70,31 @@ QString IdFromPath(const QString& path)
     return id;
 }
 
+// Finds the 64-bit block of version 2+ data: `start` is its first byte, `end` the byte
+// after it. False for broken data; `version` tells version 1 data (no block) apart.
+bool FindSecondBlock(const QByteArray& data, char& version, TOrvTZifCounts& counts, uint64_t& start, uint64_t& end)
+{
+    version = 0;
+    if (!ReadHeader(data, 0, version, counts))
+        return false;
+    const uint64_t firstEnd = uint64_t(kHeaderSize) + BlockSize(counts, 4);
+    if (firstEnd > uint64_t(data.size()))
+        return false;
+    if (version == '\0')
+        return true;
+    char version2 = 0;
+    if (!ReadHeader(data, qsizetype(firstEnd), version2, counts))
+        return false;
+    start = firstEnd + uint64_t(kHeaderSize);
+    end = start + BlockSize(counts, 8);
+    return end <= uint64_t(data.size());
+}
+
+int64_t BigEndian64(const QByteArray& data, qsizetype at)
+{
+    return int64_t(uint64_t(BigEndian32(data, at)) << 32 | BigEndian32(data, at + 4));
+}
+
 } // namespace
 
 void TZifFooter(const QByteArray& data, QString& rule, bool& ok)
@@ -78,19 +103,13 @@ void TZifFooter(const QByteArray& data, QString& rule, bool& ok)
     ok = false;
     char version = 0;
     TOrvTZifCounts counts{};
-    if (!ReadHeader(data, 0, version, counts))
-        return;
-    const uint64_t firstEnd = uint64_t(kHeaderSize) + BlockSize(counts, 4);
-    if (firstEnd > uint64_t(data.size()))
+    uint64_t blockStart = 0, secondEnd = 0;
+    if (!FindSecondBlock(data, version, counts, blockStart, secondEnd))
         return;
     if (version == '\0') { // version 1 ends with its data block
         ok = true;
         return;
     }
-    char version2 = 0;
-    if (!ReadHeader(data, qsizetype(firstEnd), version2, counts))
-        return;
-    const uint64_t secondEnd = firstEnd + uint64_t(kHeaderSize) + BlockSize(counts, 8);
     if (secondEnd >= uint64_t(data.size()) || data[qsizetype(secondEnd)] != '\n')
         return;
     const auto start = qsizetype(secondEnd) + 1;
@@ -106,6 +125,31 @@ void TZifFooter(const QByteArray& data, QString& rule, bool& ok)
     ok = true;
 }
 
+void TZifTransitions(const QByteArray& data, std::vector<TOrvTZifTransition>& transitions, bool& ok)
+{
+    transitions.clear();
+    char version = 0;
+    TOrvTZifCounts counts{};
+    uint64_t start = 0, end = 0;
+    ok = FindSecondBlock(data, version, counts, start, end);
+    if (!ok || version == '\0')
+        return;
+    const auto times = qsizetype(start);
+    const auto indexes = times + qsizetype(counts.fTime) * 8;
+    const auto types = indexes + qsizetype(counts.fTime);
+    transitions.reserve(size_t(counts.fTime));
+    for (qsizetype i = 0; i < qsizetype(counts.fTime); ++i) {
+        const auto type = uint8_t(data[indexes + i]);
+        if (type >= counts.fType) {
+            transitions.clear();
+            ok = false;
+            return;
+        }
+        const qsizetype info = types + qsizetype(type) * 6;
+        transitions.push_back({BigEndian64(data, times + i * 8), int32_t(BigEndian32(data, info)), data[info + 4] != 0});
+    }
+}
+
 void ReadTZifFooter(const QString& path, QString& rule, bool& ok)
 {
     rule.clear();
@@ -114,6 +158,16 @@ void ReadTZifFooter(const QString& path, QString& rule, bool& ok)
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxZoneFileSize)
         return;
     TZifFooter(file.read(kMaxZoneFileSize), rule, ok);
+}
+
+void ReadTZifTransitions(const QString& path, std::vector<TOrvTZifTransition>& transitions, bool& ok)
+{
+    transitions.clear();
+    ok = false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxZoneFileSize)
+        return;
+    TZifTransitions(file.read(kMaxZoneFileSize), transitions, ok);
 }
 
 QString DefaultZoneInfoDir()

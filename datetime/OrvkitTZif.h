@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 // The one place that reads the system's zone database from disk.
 namespace orv {
@@ -14,6 +16,21 @@ void TZifFooter(const QByteArray& data, QString& rule, bool& ok);
 
 /// The footer rule of a zone file; `ok` is false when the file cannot be read or is broken.
 void ReadTZifFooter(const QString& path, QString& rule, bool& ok);
+
+/// One change of a zone's local time.
+struct TOrvTZifTransition {
+    int64_t fAt = 0;       ///< seconds since 1970-01-01 00:00 UTC
+    int32_t fUtOffset = 0; ///< seconds EAST of UTC from then on
+    bool fIsDst = false;
+    friend bool operator==(const TOrvTZifTransition&, const TOrvTZifTransition&) = default;
+};
+
+/// The transitions listed in the 64-bit block of TZif data (version 2 or later), oldest
+/// first; none for version 1 data. `ok` is false, and the list empty, for broken data.
+void TZifTransitions(const QByteArray& data, std::vector<TOrvTZifTransition>& transitions, bool& ok);
+
+/// The transitions of a zone file; `ok` is false when the file cannot be read or is broken.
+void ReadTZifTransitions(const QString& path, std::vector<TOrvTZifTransition>& transitions, bool& ok);
 
 /// The folder of the system's zone files: $TZDIR, else /usr/share/zoneinfo.
 QString DefaultZoneInfoDir();

@@ -5,6 +5,7 @@
 #include <orvkit/datetime/OrvkitPosixTZ.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <iterator>
 #include <utility>
@@ -43,8 +44,49 @@ int32_t Minutes(int32_t seconds)
     return FloorDiv(seconds + 30, 60);
 }
 
-// The SYSTEMTIME nearest to a POSIX date. A time outside 0..24 hours moves the weekday
-// (Jerusalem's "M3.4.4/26" is a Friday at 02:00); Jn and n dates become this year's date.
+// The `week`-th (1..4, 5 the last) `weekDay` (0 = Sunday) of a month.
+TDateTime NthWeekDayDate(uint16_t year, uint16_t month, int32_t week, int32_t weekDay)
+{
+    const TDateTime first = MakeDate(year, month, 1);
+    const int32_t firstWeekDay = DateDayOfWeek(first) - 1;
+    int32_t day = 1 + ((weekDay - firstWeekDay) % 7 + 7) % 7 + 7 * (week - 1);
+    if (day > DaysInMonthOf(month, year))
+        day -= 7;
+    return first + day - 1;
+}
+
+// A time outside 0..24 hours moves a Mm.w.d date to another weekday and, in some years,
+// to another week or month: Gaza's "M10.4.4/50", the Saturday after the fourth Thursday,
+// is the last Saturday in six years of seven and the fourth in five. The record takes the
+// week and month that name the real date most often over 28 years, a whole cycle of
+// weekdays and leap years; the rule's own week and month win a tie.
+void PlaceMovedDate(const TOrvPosixDate& date, int32_t dayShift, SYSTEMTIME& st)
+{
+    constexpr int32_t kYears = 28;
+    const int32_t weekDay = ((date.fWeekDay + dayShift) % 7 + 7) % 7;
+    const auto firstYear = uint16_t(std::clamp<int32_t>(TodayYear(), 2, 9999 - kYears - 1));
+    TDateTime real[kYears];
+    for (int32_t i = 0; i < kYears; ++i)
+        real[i] = NthWeekDayDate(uint16_t(firstYear + i), uint16_t(date.fMonth), date.fWeek, date.fWeekDay) + dayShift;
+    int32_t bestCount = -1;
+    for (const int32_t monthStep : {0, -1, 1}) {
+        const int32_t month = (date.fMonth - 1 + monthStep + 12) % 12 + 1;
+        for (int32_t week = 1; week <= 5; ++week) {
+            int32_t count = 0;
+            for (const TDateTime day : real)
+                count += NthWeekDayDate(DateYear(day), uint16_t(month), week, weekDay) == day ? 1 : 0;
+            const bool own = monthStep == 0 && week == date.fWeek;
+            if (count > bestCount || (count == bestCount && own)) {
+                bestCount = count;
+                st.wMonth = uint16_t(month);
+                st.wDay = uint16_t(week);
+            }
+        }
+    }
+    st.wDayOfWeek = uint16_t(weekDay);
+}
+
+// The SYSTEMTIME nearest to a POSIX date. Jn and n dates become this year's date.
 SYSTEMTIME RuleDate(const TOrvPosixDate& date)
 {
     SYSTEMTIME st;
@@ -54,9 +96,13 @@ SYSTEMTIME RuleDate(const TOrvPosixDate& date)
     st.wMinute = uint16_t(seconds / 60 % 60);
     st.wSecond = uint16_t(seconds % 60);
     if (date.fKind == TOrvPosixDate::pdMonthWeekDay) {
-        st.wMonth = uint16_t(date.fMonth);
-        st.wDay = uint16_t(date.fWeek);
-        st.wDayOfWeek = uint16_t(((date.fWeekDay + dayShift) % 7 + 7) % 7);
+        if (dayShift == 0) {
+            st.wMonth = uint16_t(date.fMonth);
+            st.wDay = uint16_t(date.fWeek);
+            st.wDayOfWeek = uint16_t(date.fWeekDay);
+        } else {
+            PlaceMovedDate(date, dayShift, st);
+        }
         return st;
     }
     const uint16_t year = TodayYear();

@@ -9,10 +9,18 @@
 
 namespace orv {
 
+inline namespace DateEditEnums {
+Q_NAMESPACE
+
 enum TOrvDateFormatType { edfShortDate, edfLongDate, edfCustom };
+Q_ENUM_NS(TOrvDateFormatType)
 enum TOrvTimeFormatType { etfShortTime, etfLongTime, etfCustom };
+Q_ENUM_NS(TOrvTimeFormatType)
 enum TOrvMonthFormatType { emfNumeric, emfShortMonth, emfLongMonth };
+Q_ENUM_NS(TOrvMonthFormatType)
 enum TOrvDOWFormatType { edfNumeric, edfShortDOW, edfLongDOW };
+Q_ENUM_NS(TOrvDOWFormatType)
+} // namespace DateEditEnums
 
 /// Before a text is converted; the handler may rewrite it.
 using TOrvConvertEvent = std::function<void(QObject* sender, QString& text)>;

@@ -16,7 +16,7 @@ class TOrvYearEdit : public TOrvDateEditBase {
     Q_PROPERTY(uint16_t BoundLowerYear READ BoundLowerYear WRITE SetBoundLowerYear)
     Q_PROPERTY(uint16_t BoundUpperYear READ BoundUpperYear WRITE SetBoundUpperYear)
     Q_PROPERTY(uint16_t YearCutOff READ YearCutOff WRITE SetYearCutOff)
-    Q_PROPERTY(orv::TOrv2DigitYr YearDigitType READ YearDigitType WRITE SetYearDigitType)
+    Q_PROPERTY(orv::SharedEnums::TOrv2DigitYr YearDigitType READ YearDigitType WRITE SetYearDigitType)
     Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
     Q_PROPERTY(bool BoundsEnabled READ BoundsEnabled WRITE SetBoundsEnabled)
 public:
@@ -74,7 +74,7 @@ class TOrvDateEdit : public TOrvYearEdit {
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
     Q_PROPERTY(double BoundUpper READ BoundUpper WRITE SetBoundUpper)
     Q_PROPERTY(bool BoundsYearEnable READ BoundsYearEnable WRITE SetBoundsYearEnable)
-    Q_PROPERTY(orv::TOrvDateFormatType FormatType READ FormatType WRITE SetFormatType)
+    Q_PROPERTY(orv::DateEditEnums::TOrvDateFormatType FormatType READ FormatType WRITE SetFormatType)
     Q_PROPERTY(QString Format READ Format WRITE SetFormat)
     Q_PROPERTY(bool ImplyHistoric READ ImplyHistoric WRITE SetImplyHistoric)
     Q_PROPERTY(bool BlankWhenFileTimeIsZero READ BlankWhenFileTimeIsZero WRITE SetBlankWhenFileTimeIsZero)

@@ -123,7 +123,7 @@ class TOrvPosFloatEdit : public TOrvFloatValueT<TOrvBaseNumericEdit> {
     Q_PROPERTY(bool FullAccuracy READ FullAccuracy WRITE SetFullAccuracy)
     Q_PROPERTY(bool FullAccuracyEdit READ FullAccuracyEdit WRITE SetFullAccuracyEdit)
     Q_PROPERTY(bool ShowComparisonType READ ShowComparisonType WRITE SetShowComparisonType)
-    Q_PROPERTY(orv::TOrvComparisonType ComparisonType READ ComparisonType WRITE SetComparisonType)
+    Q_PROPERTY(orv::NumEditEnums::TOrvComparisonType ComparisonType READ ComparisonType WRITE SetComparisonType)
 public:
     explicit TOrvPosFloatEdit(QWidget* parent = nullptr);
 

@@ -67,7 +67,7 @@ class TOrvMonthEdit : public TOrvNamedNumberEdit {
     Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth NOTIFY monthChanged USER true)
     Q_PROPERTY(QString MonthShort READ MonthShort WRITE SetMonthShort STORED false)
     Q_PROPERTY(QString MonthLong READ MonthLong WRITE SetMonthLong STORED false)
-    Q_PROPERTY(orv::TOrvMonthFormatType MonthFormat READ MonthFormat WRITE SetMonthFormat)
+    Q_PROPERTY(orv::DateEditEnums::TOrvMonthFormatType MonthFormat READ MonthFormat WRITE SetMonthFormat)
 public:
     explicit TOrvMonthEdit(QWidget* parent = nullptr);
 
@@ -103,7 +103,7 @@ class TOrvDOWEdit : public TOrvNamedNumberEdit {
     Q_PROPERTY(bool ISO8601 READ ISO8601 WRITE SetISO8601)
     Q_PROPERTY(QString DOWShort READ DOWShort WRITE SetDOWShort STORED false)
     Q_PROPERTY(QString DOWLong READ DOWLong WRITE SetDOWLong STORED false)
-    Q_PROPERTY(orv::TOrvDOWFormatType DOWFormat READ DOWFormat WRITE SetDOWFormat)
+    Q_PROPERTY(orv::DateEditEnums::TOrvDOWFormatType DOWFormat READ DOWFormat WRITE SetDOWFormat)
 public:
     explicit TOrvDOWEdit(QWidget* parent = nullptr);
 

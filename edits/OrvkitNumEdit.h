@@ -58,7 +58,7 @@ class TOrvBaseNumericEdit : public TOrvDisplayedValueT<TOrvBaseEdit> {
     Q_OBJECT
     Q_PROPERTY(bool BlankWhenZero READ BlankWhenZero WRITE SetBlankWhenZero)
     Q_PROPERTY(bool ShowPosSign READ ShowPosSign WRITE SetShowPosSign)
-    Q_PROPERTY(orv::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
+    Q_PROPERTY(orv::NumEditEnums::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
     Q_PROPERTY(bool ShowThousandSeparators READ ShowThousandSeparators WRITE SetShowThousandSeparators STORED false)
     Q_PROPERTY(bool LakhFormatting READ LakhFormatting WRITE SetLakhFormatting)
     Q_PROPERTY(bool UseSignToggling READ UseSignToggling WRITE SetUseSignToggling)

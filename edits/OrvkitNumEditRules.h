@@ -15,9 +15,15 @@ namespace orv {
 // for one call, the display texts, comparison prefixes, regrouping while typing, reading
 // a float text under full accuracy, and the bounds checks.
 
+inline namespace NumEditEnums {
+Q_NAMESPACE
+
 /// Thousands grouping of a numeric edit: none, in the displayed text, or also while typing.
 enum TOrvSeparatorStyle { essNone, essExit, essAuto };
+Q_ENUM_NS(TOrvSeparatorStyle)
 enum TOrvComparisonType { ecEqual, ecNotEqual, ecGreater, ecGreaterEq, ecLess, ecLessEq };
+Q_ENUM_NS(TOrvComparisonType)
+} // namespace NumEditEnums
 
 /// Replaces the reading of a float edit's text: text in, value out.
 using TOrvConvertFloatEvent = std::function<void(QObject* sender, const QString& text, Extended& value)>;

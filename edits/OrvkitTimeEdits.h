@@ -20,7 +20,7 @@ class TOrvTimeEdit : public TOrvDateEditBase {
     Q_PROPERTY(uint16_t Millisecond READ Millisecond WRITE SetMillisecond STORED false)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
     Q_PROPERTY(double BoundUpper READ BoundUpper WRITE SetBoundUpper)
-    Q_PROPERTY(orv::TOrvTimeFormatType FormatType READ FormatType WRITE SetFormatType)
+    Q_PROPERTY(orv::DateEditEnums::TOrvTimeFormatType FormatType READ FormatType WRITE SetFormatType)
     Q_PROPERTY(QString Format READ Format WRITE SetFormat)
     Q_PROPERTY(bool NumericOnly READ NumericOnly WRITE SetNumericOnly)
     Q_PROPERTY(bool AMPMAllowFirst READ AMPMAllowFirst WRITE SetAMPMAllowFirst)

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QtCore/qobjectdefs.h>
 
 namespace orv {
+
+inline namespace CalcTextEnums {
+Q_NAMESPACE
 
 /// The calculator engine's texts: its messages and the words it writes to the
 /// display and the history.
@@ -24,6 +28,8 @@ enum TOrvCalcText {
     ectMemoryClear, ectMemoryAdd, ectMemorySubtract, ectMemoryRecall, ectMemoryLabel,
     ectDegrees, ectRadians, ectGradians,
 };
+Q_ENUM_NS(TOrvCalcText)
+} // namespace CalcTextEnums
 
 inline constexpr int kCalcTextCount = ectGradians + 1;
 

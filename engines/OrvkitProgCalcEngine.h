@@ -122,7 +122,7 @@ public:
     virtual void HistoryStart() = 0;
     /// The line after the read position, advancing it; empty text after the last line.
     virtual QString GetNextHistoryEntry() = 0;
-    /// The line at `index` without spaces, regrouped by the current spacing.
+    /// The line at `index`, a value line regrouped by the current spacing, a word as written.
     /// Throws std::out_of_range when there is no such line.
     virtual QString GetHistoryEntry(uint16_t index) = 0;
     /// The newest line, value lines regrouped. Throws std::out_of_range on an empty history.

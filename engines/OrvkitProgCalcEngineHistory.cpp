@@ -117,7 +117,8 @@ QString TOrvProgCalcEngine::GetHistoryEntry(uint16_t index)
 {
     if (index >= fHistoryStack.size())
         throw std::out_of_range("GetHistoryEntry: no history line at that index");
-    return RegroupedHistoryLine(fHistoryStack.at(index));
+    const QString& line = fHistoryStack.at(index);
+    return IsValueLine(line) ? RegroupedHistoryLine(line) : line;
 }
 
 QString TOrvProgCalcEngine::GetLastHistoryEntry()

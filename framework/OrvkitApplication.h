@@ -1,13 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QtCore/qobjectdefs.h>
 
 class QWidget;
 
 namespace orv {
 
+inline namespace ApplicationEnums {
+Q_NAMESPACE
+
 /// How modal windows and popups choose the window they stay above.
 enum TPopupMode { pmNone, pmAuto, pmExplicit };
+Q_ENUM_NS(TPopupMode)
+} // namespace ApplicationEnums
 
 /// The application object: its title, the modal popup mode, the message loop and
 /// whether the program is ending. The settings live on the Qt application itself.

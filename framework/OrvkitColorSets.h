@@ -14,12 +14,20 @@
 
 namespace orv {
 
+inline namespace ColorSetEnums {
+Q_NAMESPACE
+
 enum TOrvLabelStyle { elsNormal, elsRaised, elsSunken };
+Q_ENUM_NS(TOrvLabelStyle)
 enum TOrvGroupFrameStyle { egfsNone, egfsNormal, egfsSimple, egfsRound };
+Q_ENUM_NS(TOrvGroupFrameStyle)
 /// The styles of a combo box, as far as the flat painting needs them.
 enum TOrvComboStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+Q_ENUM_NS(TOrvComboStyle)
+} // namespace ColorSetEnums
 
-/// A set of TOrvUIUsageType values.
+/// A set of TOrvUIUsageType values. Not a Q_FLAG: the values are bit numbers, not masks,
+/// and Qt's flags would need a mask enumeration and a QFlags type in place of this class.
 class TOrvUIUsageTypes {
 public:
     constexpr TOrvUIUsageTypes() = default;

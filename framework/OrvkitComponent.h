@@ -13,8 +13,13 @@ namespace orv {
 /// A notification event: the sender only.
 using TNotifyEvent = std::function<void(QObject* sender)>;
 
+inline namespace ComponentEnums {
+Q_NAMESPACE
+
 /// What a free-notification reports.
 enum TOperation { opInsert, opRemove };
+Q_ENUM_NS(TOperation)
+} // namespace ComponentEnums
 
 /// The component model on top of any QObject class (QObject itself, QLineEdit, QFrame ...):
 /// the owner is the Qt parent (it frees what it owns), the name is the object name, a

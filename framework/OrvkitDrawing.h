@@ -12,10 +12,15 @@ class QWidget;
 
 namespace orv {
 
+inline namespace FontStyleEnums {
+Q_NAMESPACE
+
 /// Font styles; stored as a bit mask, bit 0 bold to bit 3 strike-out.
 enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
+Q_FLAG_NS(TFontStyles)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TFontStyles)
+} // namespace FontStyleEnums
 
 TFontStyles FontStyleOf(const QFont& font);
 void ApplyFontStyle(QFont& font, TFontStyles style);
@@ -23,8 +28,13 @@ void ApplyFontStyle(QFont& font, TFontStyles style);
 int FontStyleToInt(TFontStyles style);
 TFontStyles IntToFontStyle(int value);
 
+inline namespace TextAlignEnums {
+Q_NAMESPACE
+
 /// Text placement in a rectangle.
 enum TOrvTextAlign { etaLeft, etaCenter, etaRight };
+Q_ENUM_NS(TOrvTextAlign)
+} // namespace TextAlignEnums
 
 // Drawing in the host's pixel rules: a rectangle's right and bottom edges lie outside
 // it (QRect::right() is inside, so these helpers take the rectangle as Qt holds it and

@@ -12,7 +12,12 @@
 
 namespace orv {
 
+inline namespace EditEnums {
+Q_NAMESPACE
+
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+} // namespace EditEnums
 
 /// Conversion failed on leaving an edit; `text` is the edit's text.
 using TOrvConvertErrorEvent = std::function<void(QObject* sender, const QString& text)>;
@@ -186,7 +191,7 @@ private:
 class TOrvCustomEdit : public TOrvCustomStartEdit {
     Q_OBJECT
     Q_PROPERTY(bool Null READ Null WRITE SetNull NOTIFY nullChanged)
-    Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(orv::EditEnums::TAlignment Alignment READ Alignment WRITE SetAlignment)
     Q_PROPERTY(bool AllowKbdNull READ AllowKbdNull WRITE SetAllowKbdNull)
     Q_PROPERTY(bool BlankIsNull READ BlankIsNull WRITE SetBlankIsNull)
     Q_PROPERTY(bool StoreValue READ StoreValue WRITE SetStoreValue)

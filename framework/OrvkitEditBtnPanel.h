@@ -18,7 +18,7 @@ namespace orv {
 /// the calendar edit stand on it.
 class TOrvEditBtnPanel : public TOrvCustomBtnPanel {
     Q_OBJECT
-    Q_PROPERTY(orv::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(orv::EditEnums::TAlignment Alignment READ Alignment WRITE SetAlignment)
 public:
     ~TOrvEditBtnPanel() override;
 

@@ -42,8 +42,13 @@ TOrvSetTextPlan PlanSetText(const TOrvBlankSettings& blanks, bool isNull, const 
 /// The text a null edit shows.
 QString NullDisplayText(const TOrvBlankSettings& blanks);
 
+inline namespace KeyActionEnums {
+Q_NAMESPACE
+
 /// What the key press of an edit asks for after the key has been filtered.
 enum TOrvKeyAction { ekaNone, ekaNextControl, ekaUndo, ekaMakeNull, ekaSelectAll, ekaLeaveNull };
+Q_ENUM_NS(TOrvKeyAction)
+} // namespace KeyActionEnums
 
 struct TOrvKeyContext {
     bool MultiLine = false;
@@ -60,7 +65,12 @@ struct TOrvKeyContext {
 /// Filters a typed character (set to 0 when swallowed) and names the action it asks for.
 TOrvKeyAction ProcessKeyRule(QChar& key, const TOrvKeyContext& context);
 
+inline namespace KeyDownActionEnums {
+Q_NAMESPACE
+
 enum TOrvKeyDownAction { ekdNone, ekdPrevControl, ekdNextControl, ekdKeypadDecimal };
+Q_ENUM_NS(TOrvKeyDownAction)
+} // namespace KeyDownActionEnums
 /// Key-down before the host sees it: a read-only edit swallows Delete and Shift+Insert,
 /// arrows move the focus with ArrowsAsTab, the keypad decimal key is noted.
 TOrvKeyDownAction KeyDownRule(uint16_t& key, TShiftState shift, bool readOnly, bool numPadDecimal,

@@ -2,11 +2,17 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QtCore/qobjectdefs.h>
 
 namespace orv {
 
+inline namespace GlyphEnums {
+Q_NAMESPACE
+
 /// Which built-in picture a calculator edit's button shows.
 enum TOrvCalcGlyphType { ecgCalcGlyFX, ecgCalc1, ecgCalc2 };
+Q_ENUM_NS(TOrvCalcGlyphType)
+} // namespace GlyphEnums
 
 /// The name of the built-in glyph of a calculator edit's button.
 QString CalcGlyphName(TOrvCalcGlyphType type);

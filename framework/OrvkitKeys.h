@@ -10,6 +10,9 @@
 
 namespace orv {
 
+inline namespace KeyEnums {
+Q_NAMESPACE
+
 /// The modifier keys and mouse buttons held during an input event.
 enum TShiftStateItem {
     ssShift = 0x01,
@@ -21,7 +24,9 @@ enum TShiftStateItem {
     ssDouble = 0x40,
 };
 Q_DECLARE_FLAGS(TShiftState, TShiftStateItem)
+Q_FLAG_NS(TShiftState)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
+} // namespace KeyEnums
 
 /// KeyDown / KeyUp: the virtual key may be changed; 0 swallows the key.
 using TKeyEvent = std::function<void(QObject* sender, uint16_t& key, TShiftState shift)>;

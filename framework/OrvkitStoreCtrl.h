@@ -15,9 +15,14 @@ class IOrvValueStore;
 class TOrvIniFile;
 class TOrvRegistry;
 
+inline namespace StoreCtrlEnums {
+Q_NAMESPACE
+
 /// Kind of storage: none, the registry, an INI file, or an INI file held in memory and
 /// written when the storage control is destroyed.
 enum TOrvRegIniType { eriNeither, eriRegistry, eriIniFile, eriBufferedIniFile };
+Q_ENUM_NS(TOrvRegIniType)
+} // namespace StoreCtrlEnums
 
 /// What a storage control tells the components that keep their settings in it (the UI
 /// controls).
@@ -38,7 +43,7 @@ protected:
 /// the storage.
 class TOrvStoreCtrl : public TOrvComponent {
     Q_OBJECT
-    Q_PROPERTY(orv::TOrvRegIniType RegIniType READ RegIniType WRITE SetRegIniType)
+    Q_PROPERTY(orv::StoreCtrlEnums::TOrvRegIniType RegIniType READ RegIniType WRITE SetRegIniType)
     Q_PROPERTY(QString RegPath READ RegPath WRITE SetRegPath)
     Q_PROPERTY(QString RegSection READ RegSection WRITE SetRegSection)
     Q_PROPERTY(QString IniFile READ IniFile WRITE SetIniFile)

@@ -19,6 +19,9 @@ extern bool GlobalESCAsUndo;
 extern bool GlobalArrowsAsTab;
 extern bool GlobalNoTabStopOnReadOnly;
 
+inline namespace UICtrlEnums {
+Q_NAMESPACE
+
 /// The kinds of control a UI control serves; each kind hears the notifications meant for it.
 enum TOrvUIClientKind {
     eukEdit,
@@ -31,6 +34,8 @@ enum TOrvUIClientKind {
     eukGroupBox,
     eukListBox
 };
+Q_ENUM_NS(TOrvUIClientKind)
+} // namespace UICtrlEnums
 
 /// What a control that attaches to a UI control offers it. The control is a QObject too.
 class IOrvUIClient {

@@ -14,8 +14,13 @@
 
 namespace orv {
 
+inline namespace SpinEditEnums {
+Q_NAMESPACE
+
 /// One move of a spin edit's value.
 enum TOrvSpinMove { esmUp, esmDown, esmPageUp, esmPageDown, esmToMax, esmToMin };
+Q_ENUM_NS(TOrvSpinMove)
+} // namespace SpinEditEnums
 
 /// The bounds and amounts a move works with; `min <= max` holds.
 template <typename W>
@@ -398,7 +403,7 @@ class TOrvIntSpinEdit : public TOrvBaseSpinEdit {
     Q_OBJECT
     Q_PROPERTY(int AsInteger READ Value WRITE SetValue STORED false)
     Q_PROPERTY(bool Unbounded READ Unbounded WRITE SetUnbounded)
-    Q_PROPERTY(orv::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
+    Q_PROPERTY(orv::NumEditEnums::TOrvSeparatorStyle ThousandSeparators READ ThousandSeparators WRITE SetThousandSeparators)
     Q_PROPERTY(bool ShowThousandSeparators READ ShowThousandSeparators WRITE SetShowThousandSeparators STORED false)
     Q_PROPERTY(bool LakhFormatting READ LakhFormatting WRITE SetLakhFormatting)
     Q_PROPERTY(bool ZeroPad READ ZeroPad WRITE SetZeroPad)

@@ -32,14 +32,14 @@ QString Q(const char* text)
 // (once, halves away from zero) is done here on that digit string.
 
 struct ExactDigits {
-    std::string digits; // 100 significant digits, the first one non-zero
+    std::string digits; // 300 significant digits, the first one non-zero
     int exponent = 0;   // the value is 0.d1d2... * 10^(exponent + 1)
 };
 
 ExactDigits ExactDigitsOf(Extended magnitude)
 {
-    char buffer[160];
-    std::snprintf(buffer, sizeof buffer, "%.99Le", magnitude);
+    char buffer[320];
+    std::snprintf(buffer, sizeof buffer, "%.299Le", magnitude);
     ExactDigits out;
     out.digits.push_back(buffer[0]);
     const char* p = buffer + 2;
@@ -55,10 +55,10 @@ std::string RoundDigitsAt(const ExactDigits& d, int place)
 {
     const int kept = d.exponent - place + 1; // how many leading digits survive
     std::string q = kept > 0 ? d.digits.substr(0, std::size_t(kept)) : std::string("0");
-    // The reference needs the exact digit after the kept ones; 100 printed digits are
-    // exact unless glibc had to round the 100th, which would show as a run of nines.
+    // The reference needs the exact digit after the kept ones; 300 printed digits are
+    // exact unless glibc had to round the 300th, which would show as a run of nines.
     const bool up = kept >= 0 && kept < int(d.digits.size()) && d.digits[std::size_t(kept)] >= '5';
-    EXPECT_LT(kept, 90) << "reference precision too small";
+    EXPECT_LT(kept, 290) << "reference precision too small";
     if (up) {
         int i = int(q.size()) - 1;
         while (i >= 0 && q[std::size_t(i)] == '9')
@@ -76,7 +76,7 @@ std::string ReferenceExp(Extended x, int decimals)
 {
     if (x == 0)
         return "0" + (decimals ? "." + std::string(std::size_t(decimals), '0') : std::string()) + "E+0";
-    const int significant = std::min(decimals + 1, 18);
+    const int significant = decimals + 1;
     const ExactDigits d = ExactDigitsOf(std::fabs(x));
     std::string q = RoundDigitsAt(d, d.exponent - significant + 1);
     int exponent = d.exponent;
@@ -87,7 +87,7 @@ std::string ReferenceExp(Extended x, int decimals)
     std::string out = std::signbit(x) ? "-" : "";
     out += q[0];
     if (decimals > 0)
-        out += "." + q.substr(1) + std::string(std::size_t(decimals - (significant - 1)), '0');
+        out += "." + q.substr(1);
     out += exponent < 0 ? "E-" : "E+";
     out += std::to_string(std::abs(exponent));
     return out;
@@ -263,10 +263,54 @@ TEST(ConvertFloatText, ExpRows)
         {-1e-400L, 2, "-1.00E-400"},
         {std::numeric_limits<Extended>::max(), 5, "1.18973E+4932"},
         {std::numeric_limits<Extended>::denorm_min(), 3, "3.645E-4951"},
-        {1.0L / 3, 25, "3.3333333333333333300000000E-1"}, // 18 significant digits
     };
     for (const Row& row : rows)
         EXPECT_EQ(Utf8(FloatToExpText(row.x, uint8_t(row.decimals))), row.text) << row.text;
+}
+
+TEST(ConvertFloatText, ExpShowsExactDigitsBeyondEighteen)
+{
+    struct Row {
+        Extended x;
+        int decimals;
+        const char* text;
+    };
+    const Row rows[] = {
+        {1.0L / 3, 17, "3.33333333333333333E-1"},
+        {1.0L / 3, 18, "3.333333333333333333E-1"},
+        {2.0L / 3, 18, "6.666666666666666667E-1"},
+        {1.0L / 3, 25, "3.3333333333333333334236835E-1"},
+        {1.0L / 7, 19, "1.4285714285714285714E-1"},
+        {0.1L, 25, "1.0000000000000000000135525E-1"},
+        {1.1L, 40, "1.1000000000000000000216840434497100886801E+0"},
+        {123456789.0L / 1024, 25, "1.2056327050781250000000000E+5"}, // exact: the zeros are its digits
+        {Extended(2469135780246913577ULL) / 2, 18, "1.234567890123456789E+18"}, // a tie goes away from zero
+        {-(Extended(2469135780246913577ULL) / 2), 19, "-1.2345678901234567885E+18"},
+        {5e-324L, 18, "5.000000000000000000E-324"}, // the carry runs through every digit
+        {5e-324L, 19, "4.9999999999999999998E-324"},
+        {1e4000L / 3, 40, "3.3333333333333333333218212910332079283108E+3999"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Utf8(FloatToExpText(row.x, uint8_t(row.decimals))), row.text) << row.text;
+    // The fixed and grouped forms hand values from 10^18 on to the same digits.
+    EXPECT_EQ(FloatToFixedText(1e20L / 7, 20), Q("1.42857142857142857140E+19"));
+    EXPECT_EQ(FloatToGroupedText(-1e20L / 7, 19, false), Q("-1.4285714285714285714E+19"));
+}
+
+TEST(ConvertFloatText, ExpMatchesExactReferenceAtEveryLength)
+{
+    // Each length from 17 digits to the longest, over the whole range and its extremes.
+    std::mt19937_64 rng(1918);
+    const Extended extremes[] = {std::numeric_limits<Extended>::max(), std::numeric_limits<Extended>::min(),
+                                 std::numeric_limits<Extended>::denorm_min(), 1.0L / 3, -2.0L / 3};
+    for (int decimals = 16; decimals <= 255; ++decimals) {
+        for (const Extended x : extremes)
+            ASSERT_EQ(Utf8(FloatToExpText(x, uint8_t(decimals))), ReferenceExp(x, decimals)) << decimals;
+        for (int i = 0; i < 12; ++i) {
+            const Extended x = RandomExtended(rng);
+            ASSERT_EQ(Utf8(FloatToExpText(x, uint8_t(decimals))), ReferenceExp(x, decimals)) << decimals;
+        }
+    }
 }
 
 TEST(ConvertFloatText, NonFiniteValues)

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
+#include <vector>
 
 using namespace orv;
 
@@ -118,6 +121,39 @@ TEST(TZifFooter, EveryTruncationAndRandomDamageIsSafe)
     }
 }
 
+TEST(TZifTransitions, ReadsTheSixtyFourBitBlock)
+{
+    tzfixture::Counts counts;
+    counts.time = 3;
+    counts.type = 2;
+    counts.chars = 8;
+    counts.leap = 1;
+    const QByteArray good = tzfixture::File("JST-9", counts);
+    std::vector<TOrvTZifTransition> transitions;
+    bool ok = false;
+    TZifTransitions(good, transitions, ok);
+    EXPECT_TRUE(ok);
+    // The fixture writes every time as 01 bytes, type 0: +10:00, not daylight time.
+    const TOrvTZifTransition expected{0x0101010101010101, 36000, false};
+    EXPECT_EQ(transitions, std::vector<TOrvTZifTransition>(3, expected));
+
+    TZifTransitions(tzfixture::Version1File(), transitions, ok);
+    EXPECT_TRUE(ok);
+    EXPECT_TRUE(transitions.empty());
+
+    const qsizetype secondIndexes = 44 + (3 * 5 + 2 * 6 + 8 + 8) + 44 + 3 * 8;
+    QByteArray badType = good;
+    badType[secondIndexes + 1] = 2; // only types 0 and 1 exist
+    TZifTransitions(badType, transitions, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(transitions.empty());
+    const qsizetype blockEnd = good.size() - qsizetype(strlen("\nJST-9\n"));
+    for (qsizetype n = 0; n < good.size(); ++n) {
+        TZifTransitions(good.left(n), transitions, ok);
+        EXPECT_EQ(ok, n >= blockEnd) << n; // the rule after the block is not needed
+    }
+}
+
 TEST(TZifFiles, ReadsFooterFromAFileAndRefusesMissingOnes)
 {
     QTemporaryDir dir;
@@ -132,6 +168,22 @@ TEST(TZifFiles, ReadsFooterFromAFileAndRefusesMissingOnes)
     EXPECT_FALSE(ok);
     ReadTZifFooter(dir.path(), rule, ok); // a folder
     EXPECT_FALSE(ok);
+}
+
+TEST(TZifFiles, ReadsTheTransitionsOfASystemZone)
+{
+    std::vector<TOrvTZifTransition> transitions;
+    bool ok = false;
+    ReadTZifTransitions(QStringLiteral("/usr/share/zoneinfo/Asia/Gaza"), transitions, ok);
+    ASSERT_TRUE(ok);
+    // Sat 30 October 2027 02:00 daylight time is 23:00 UTC the day before.
+    const TOrvTZifTransition end2027{1824850800, 7200, false};
+    EXPECT_NE(std::find(transitions.begin(), transitions.end(), end2027), transitions.end());
+    EXPECT_TRUE(std::is_sorted(transitions.begin(), transitions.end(),
+                               [](const auto& a, const auto& b) { return a.fAt < b.fAt; }));
+    ReadTZifTransitions(QStringLiteral("/usr/share/zoneinfo/Missing/Zone"), transitions, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(transitions.empty());
 }
 
 TEST(TZifFiles, ZoneIdsComeFromTzdataZiOrTheZoneTables)

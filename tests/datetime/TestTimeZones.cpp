@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <random>
+#include <vector>
 
 using namespace orv;
 
@@ -147,12 +148,150 @@ INSTANTIATE_TEST_SUITE_P(Zones, RealZones,
         RealZone{"Asia/Jerusalem", -120, "(UTC+02:00) Asia/Jerusalem", "IST", "IDT", -60,
                  "4th Friday of March at 02:00:00", "Last Sunday of October at 02:00:00"},
         RealZone{"America/Nuuk", 120, "(UTC-02:00) America/Nuuk", "-02", "-01", -60,
-                 "Last Saturday of March at 23:00:00", "Last Sunday of October at 00:00:00"}),
+                 "Last Saturday of March at 23:00:00", "Last Sunday of October at 00:00:00"},
+        // The Saturday after the fourth Thursday is more often the last than the fourth.
+        RealZone{"Asia/Gaza", -120, "(UTC+02:00) Asia/Gaza", "EET", "EEST", -60,
+                 "Last Saturday of March at 02:00:00", "Last Saturday of October at 02:00:00"},
+        RealZone{"Asia/Hebron", -120, "(UTC+02:00) Asia/Hebron", "EET", "EEST", -60,
+                 "Last Saturday of March at 02:00:00", "Last Saturday of October at 02:00:00"},
+        // Midnight after the last Thursday; and after the first Saturday, which is the first Sunday.
+        RealZone{"Africa/Cairo", -120, "(UTC+02:00) Africa/Cairo", "EET", "EEST", -60,
+                 "Last Friday of April at 00:00:00", "Last Friday of October at 00:00:00"},
+        RealZone{"America/Santiago", 240, "(UTC-04:00) America/Santiago", "-04", "-03", -60,
+                 "1st Sunday of September at 00:00:00", "1st Sunday of April at 00:00:00"}),
     [](const auto& info) {
         std::string name = info.param.id;
         std::replace(name.begin(), name.end(), '/', '_');
         return name;
     });
+
+namespace {
+
+constexpr int64_t kSecondsPerDay = 86400;
+constexpr int64_t kUnixEpochDay = 25569; // 1970-01-01 as a date-time
+
+// The local date-times, in seconds since 1970 before the change, at which the zone file
+// moves to `offsetEast`.
+std::vector<int64_t> ChangesTo(const std::vector<TOrvTZifTransition>& transitions, int32_t offsetEast)
+{
+    std::vector<int64_t> changes;
+    for (size_t i = 1; i < transitions.size(); ++i)
+        if (transitions[i].fUtOffset == offsetEast && transitions[i - 1].fUtOffset != offsetEast)
+            changes.push_back(transitions[i].fAt + transitions[i - 1].fUtOffset);
+    return changes;
+}
+
+// The local date-time a yearly rule names in `year`, counting the weekdays of the month.
+int64_t YearlyRuleTime(const SYSTEMTIME& rule, uint16_t year, uint16_t month, uint16_t week)
+{
+    std::vector<TDateTime> days;
+    for (uint16_t d = 1; d <= DaysInMonthOf(month, year); ++d)
+        if (DateDayOfWeek(MakeDate(year, month, d)) == rule.wDayOfWeek + 1)
+            days.push_back(MakeDate(year, month, d));
+    const TDateTime day = week <= 4 ? days[week - 1] : days.back();
+    return (int64_t(day) - kUnixEpochDay) * kSecondsPerDay + rule.wHour * 3600 + rule.wMinute * 60 + rule.wSecond;
+}
+
+int YearOf(int64_t localSeconds)
+{
+    return DateYear(TDateTime(localSeconds / kSecondsPerDay + kUnixEpochDay));
+}
+
+bool IsMovedDate(const TOrvPosixDate& date)
+{
+    return date.fKind == TOrvPosixDate::pdMonthWeekDay && (date.fTime < 0 || date.fTime >= kSecondsPerDay);
+}
+
+struct RuleMatches {
+    int years = 0;      // years of the window the file lists changes for
+    int matched = 0;    // of them, the years in which the record's rule names the change
+    int bestOther = 0;  // the most years any other month and week would name
+};
+
+RuleMatches MatchAgainstFile(const SYSTEMTIME& rule, const std::vector<int64_t>& changes, int firstYear, int lastYear)
+{
+    std::vector<uint16_t> years; // those the file lists changes for
+    for (int year = firstYear; year <= lastYear; ++year)
+        if (std::any_of(changes.begin(), changes.end(), [year](int64_t c) { return YearOf(c) == year; }))
+            years.push_back(uint16_t(year));
+    const auto yearsNamed = [&](uint16_t month, uint16_t week) {
+        return int(std::count_if(years.begin(), years.end(), [&](uint16_t year) {
+            return std::find(changes.begin(), changes.end(), YearlyRuleTime(rule, year, month, week)) != changes.end();
+        }));
+    };
+    RuleMatches m;
+    m.years = int(years.size());
+    const uint16_t ownWeek = rule.wDay >= 1 && rule.wDay <= 4 ? rule.wDay : 5;
+    m.matched = yearsNamed(rule.wMonth, ownWeek);
+    for (uint16_t month = 1; month <= 12; ++month)
+        for (uint16_t week = 1; week <= 5; ++week)
+            if (month != rule.wMonth || week != ownWeek)
+                m.bestOther = std::max(m.bestOther, yearsNamed(month, week));
+    return m;
+}
+
+} // namespace
+
+TEST(TimeZoneRules, MovedWeekdaysNameTheFilesOwnTransitionsMostOften)
+{
+    // Every zone whose rule moves a date past midnight, against the transitions its file
+    // lists for the 28 years from now.
+    const TOrvClockOverride clock(double(MakeDate(2026, 6, 1)));
+    const QString dir = QStringLiteral("/usr/share/zoneinfo");
+    QStringList checked;
+    for (const QString& id : ZoneInfoIds(dir)) {
+        const std::string name = id.toStdString();
+        QString text;
+        bool ok = false;
+        ReadTZifFooter(dir + u'/' + id, text, ok);
+        TOrvPosixTZ posix;
+        if (!ok || !ParsePosixTZ(text, posix) || !posix.fHasDst
+            || !(IsMovedDate(posix.fDstStart) || IsMovedDate(posix.fDstEnd)))
+            continue;
+        TOrvTimeZoneInfo zone;
+        ASSERT_TRUE(ReadTimeZone(id, zone, dir)) << name;
+        std::vector<TOrvTZifTransition> transitions;
+        ReadTZifTransitions(dir + u'/' + id, transitions, ok);
+        ASSERT_TRUE(ok) << name;
+        const struct {
+            const SYSTEMTIME& rule;
+            int32_t offsetEast;
+        } sides[] = {{zone.DaylightDate, -(zone.Bias + zone.DaylightBias) * 60}, {zone.StandardDate, -zone.Bias * 60}};
+        bool listed = true;
+        for (const auto& side : sides) {
+            const RuleMatches m = MatchAgainstFile(side.rule, ChangesTo(transitions, side.offsetEast), 2026, 2053);
+            if (m.years < 8) { // a file that leaves the coming years to its footer rule
+                listed = false;
+                continue;
+            }
+            EXPECT_GE(m.matched, m.bestOther) << name << " " << TimeZoneTransitionText(side.rule).toStdString();
+            EXPECT_GT(m.matched * 2, m.years) << name << " " << TimeZoneTransitionText(side.rule).toStdString();
+        }
+        if (listed)
+            checked.append(id);
+    }
+    // Palestine's file lists its transitions for decades ahead.
+    EXPECT_TRUE(checked.contains(QStringLiteral("Asia/Gaza"))) << checked.join(u' ').toStdString();
+    EXPECT_TRUE(checked.contains(QStringLiteral("Asia/Hebron")));
+}
+
+TEST(TimeZoneRules, GazaLeavesDaylightTimeOnTheLastSaturdayOfOctober2027)
+{
+    const TOrvClockOverride clock(double(MakeDate(2026, 6, 1)));
+    TOrvPosixTZ posix;
+    ASSERT_TRUE(ParsePosixTZ(QStringLiteral("EET-2EEST,M3.4.4/50,M10.4.4/50"), posix));
+    const TOrvTimeZoneInfo zone = TimeZoneFromPosixRule(QStringLiteral("Asia/Gaza"), posix);
+    EXPECT_EQ(zone.StandardDate, Rule(0, 10, 6, 5, 2));
+    EXPECT_EQ(zone.DaylightDate, Rule(0, 3, 6, 5, 2));
+    // 2026-10-01 is a Thursday: that year the Saturday is the fourth, 24 October.
+    const struct {
+        uint16_t year, day;
+    } real[] = {{2027, 30}, {2028, 28}, {2029, 27}, {2031, 25}};
+    for (const auto& r : real)
+        EXPECT_EQ(YearlyRuleTime(zone.StandardDate, r.year, 10, zone.StandardDate.wDay),
+                  (int64_t(MakeDate(r.year, 10, r.day)) - kUnixEpochDay) * kSecondsPerDay + 7200)
+            << r.year;
+}
 
 TEST(TimeZoneRules, YearlyDayNumbersBecomeThisYearsDate)
 {

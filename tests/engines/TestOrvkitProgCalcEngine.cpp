@@ -762,8 +762,8 @@ TEST_F(ProgEngine, HistoryLinesAreRegroupedWhenRead)
     e.SetBitSize2(eb16Bits);
     e.PaperLine();
     EXPECT_EQ(e.GetLastHistoryEntry().toStdString(), "- - - - - - - - - - -");
-    // Read by index every line is regrouped, whatever it holds.
-    EXPECT_EQ(e.GetHistoryEntry(static_cast<uint16_t>(e.GetHistoryLength() - 1)).toStdString(), "--- ---- ----");
+    EXPECT_EQ(e.GetHistoryEntry(static_cast<uint16_t>(e.GetHistoryLength() - 1)).toStdString(),
+              "- - - - - - - - - - -");
     EXPECT_THROW(e.GetHistoryEntry(static_cast<uint16_t>(e.GetHistoryLength())), std::out_of_range);
     e.ClearHistory();
     EXPECT_THROW(e.GetLastHistoryEntry(), std::out_of_range);
@@ -787,6 +787,40 @@ TEST_F(ProgEngine, LastHistoryLineIsRegroupedOnlyWhenItIsAValue)
     for (const TCase& c : cases) {
         Press(e, std::string("AC ") + c.Keys);
         EXPECT_EQ(e.GetLastHistoryEntry().toStdString(), c.Last) << c.Keys;
+    }
+}
+
+TEST_F(ProgEngine, HistoryLinesReadByIndexAreRegroupedOnlyWhenTheyHoldANumber)
+{
+    // Read back in the base and spacing they were written in, the lines read by index as
+    // they read when they were the newest: words as written, numbers regrouped.
+    std::vector<std::string> newest;
+    e.SetOnHistoryChange([&](IOrvProgCalcEngine*) { newest.push_back(e.GetLastHistoryEntry().toStdString()); });
+    e.SetMemoryHistory(true);
+    e.SetSpacing(psByte);
+    e.SetBitSize(eb16Bits);
+    e.SetBaseDisplay(bdOct);
+    Press(e, "17 AND 1234 = M+ SHL3 NOT 7 =");
+    e.SetBaseDisplay(bdDec);
+    e.SetBaseDisplay2(bdOct);
+    const std::vector<std::string> written = History(e);
+    ASSERT_EQ(newest.size(), written.size());
+    const auto decimalAt = size_t(std::find(written.begin(), written.end(), "Dec") - written.begin());
+    ASSERT_LT(decimalAt, written.size());
+    for (size_t i = 0; i <= decimalAt; ++i)
+        EXPECT_EQ(e.GetHistoryEntry(static_cast<uint16_t>(i)).toStdString(), newest[i]) << written[i];
+    struct TLine {
+        const char* Written;
+        const char* Read;
+    };
+    const TLine lines[] = {
+        {"16 bits", "16 bits"}, {"Oct", "Oct"}, {"AND", "AND"}, {"SHL 3", "SHL 3"}, {"Dec", "Dec"},
+        {"[M: 000 014 ]", "[M: 000 014 ]"}, {"000014", "000 014"}, {"177770", "177 770"},
+    };
+    for (const TLine& line : lines) {
+        const auto at = std::find(written.begin(), written.end(), line.Written);
+        ASSERT_NE(at, written.end()) << line.Written;
+        EXPECT_EQ(e.GetHistoryEntry(static_cast<uint16_t>(at - written.begin())).toStdString(), line.Read);
     }
 }
 
