@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QMetaProperty>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
@@ -236,7 +237,11 @@ void TMonkey::MouseStep()
     Log(std::string(twice ? "double click" : "click") + " at " + std::to_string(at.x()) + "," +
         std::to_string(at.y()) + " on " + target->metaObject()->className());
     if (button == Qt::RightButton) {
-        // A context menu would wait for a user; press and release only.
+        // The context menu that opens would wait for a user: it closes as soon as it shows.
+        QTimer::singleShot(0, [] {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+        });
         QTest::mousePress(target, button, Qt::NoModifier, at);
         QTest::mouseRelease(target, button, Qt::NoModifier, at);
         return;
