@@ -78,6 +78,22 @@ QChar NameCode(QStringView name)
     return QChar(u' ');
 }
 
+/// A function key with its toggles. In prefix mode the engine keeps the toggles for the
+/// next key, where they would turn the next name's function into another (sqrt into
+/// x^2 after exp); a name means its function only, so they are taken back at once.
+void PressFunction(IOrvCalcEngine& engine, bool inverse, bool hyperbolic, void (IOrvCalcEngine::*function)())
+{
+    if (inverse)
+        engine.DoInv();
+    if (hyperbolic)
+        engine.DoHyp();
+    (engine.*function)();
+    if (engine.GetIsInv())
+        engine.DoInv();
+    if (engine.GetIsHyp())
+        engine.DoHyp();
+}
+
 /// Types the key of one code into the engine; codes without a key are ignored.
 void PressCode(IOrvCalcEngine& engine, QChar code)
 {
@@ -93,6 +109,7 @@ void PressCode(IOrvCalcEngine& engine, QChar code)
         engine.InputThousandsSeparator();
         return;
     }
+    using E = IOrvCalcEngine;
     switch (code.unicode()) {
     case u'+': engine.DoAdd(); break;
     case u'-': engine.DoSubtract(); break;
@@ -112,24 +129,24 @@ void PressCode(IOrvCalcEngine& engine, QChar code)
     case u'P': engine.InputPi(); break;
     case u'Q': engine.DoSqRoot(); break;
     case u'L': engine.DoLog(); break;
-    case u'l': engine.DoInv(); engine.DoLog(); break;
-    case u'E': engine.DoInv(); engine.DoLN(); break;
+    case u'l': PressFunction(engine, true, false, &E::DoLog); break;
+    case u'E': PressFunction(engine, true, false, &E::DoLN); break;
     case u'N': engine.DoLN(); break;
-    case u'n': engine.DoInv(); engine.DoLN(); break;
+    case u'n': PressFunction(engine, true, false, &E::DoLN); break;
     case u'W': engine.DoLg2(); break;
-    case u'w': engine.DoInv(); engine.DoLg2(); break;
+    case u'w': PressFunction(engine, true, false, &E::DoLg2); break;
     case u'S': engine.DoSin(); break;
-    case u's': engine.DoInv(); engine.DoSin(); break;
-    case u'R': engine.DoHyp(); engine.DoSin(); break;
-    case u'r': engine.DoInv(); engine.DoHyp(); engine.DoSin(); break;
+    case u's': PressFunction(engine, true, false, &E::DoSin); break;
+    case u'R': PressFunction(engine, false, true, &E::DoSin); break;
+    case u'r': PressFunction(engine, true, true, &E::DoSin); break;
     case u'C': engine.DoCos(); break;
-    case u'c': engine.DoInv(); engine.DoCos(); break;
-    case u'D': engine.DoHyp(); engine.DoCos(); break;
-    case u'd': engine.DoInv(); engine.DoHyp(); engine.DoCos(); break;
+    case u'c': PressFunction(engine, true, false, &E::DoCos); break;
+    case u'D': PressFunction(engine, false, true, &E::DoCos); break;
+    case u'd': PressFunction(engine, true, true, &E::DoCos); break;
     case u'T': engine.DoTan(); break;
-    case u't': engine.DoInv(); engine.DoTan(); break;
-    case u'U': engine.DoHyp(); engine.DoTan(); break;
-    case u'u': engine.DoHyp(); engine.DoInv(); engine.DoTan(); break;
+    case u't': PressFunction(engine, true, false, &E::DoTan); break;
+    case u'U': PressFunction(engine, false, true, &E::DoTan); break;
+    case u'u': PressFunction(engine, true, true, &E::DoTan); break;
     case u'a': engine.DoAbs(); break;
     case u'f': engine.DoFloor(); break;
     case u'i': engine.DoCeiling(); break;

@@ -213,6 +213,21 @@ TEST(AdvancedExpressionValues, RandomNumbersLieInTheUnitInterval)
     }
 }
 
+// --- nested functions and signs ----------------------------------------------------------
+
+// A name means its own function whatever came before it: exp, arctan or sinh does not
+// turn the next function into its inverse or hyperbolic twin.
+INSTANTIATE_TEST_SUITE_P(Nested, AdvancedExpression, ::testing::Values(
+    ValueCase{"exp(ln(7))", 7},
+    ValueCase{"exp(ln(1))", 1},
+    ValueCase{"exp(sqrt(4))", std::exp(2.0L)},
+    ValueCase{"sinh(sin(1))", std::sinh(std::sin(1.0L))},
+    ValueCase{"arctan(sqrt(3))", PiValue / 3},
+    ValueCase{"exp sqrt 4", std::exp(2.0L)},
+    ValueCase{"arcsin sinh 0.5", std::asin(std::sinh(0.5L))},
+    ValueCase{"hypinvtan(invcos(0.9))", std::atanh(std::acos(0.9L))},
+    ValueCase{"cosh(arccos(0.5))", std::cosh(PiValue / 3)}));
+
 // --- angle modes -----------------------------------------------------------------------
 
 struct AngleCase {
