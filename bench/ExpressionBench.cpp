@@ -85,6 +85,13 @@ void BM_EvaluateLongNesting(benchmark::State& state)
 }
 BENCHMARK(BM_EvaluateLongNesting)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN);
 
+// Deeply nested negated functions and brackets, each closed where its operand ends.
+void BM_EvaluateLongSignedNesting(benchmark::State& state)
+{
+    EvaluateLong(state, QString(), QStringLiteral("-sin(-("));
+}
+BENCHMARK(BM_EvaluateLongSignedNesting)->RangeMultiplier(10)->Range(1000, 100000)->Complexity(benchmark::oN);
+
 // A name that never ends (unknown at the end).
 void BM_EvaluateLongName(benchmark::State& state)
 {

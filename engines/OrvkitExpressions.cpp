@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <QVarLengthArray>
 #include <exception>
+#include <vector>
 
 namespace orv {
 
@@ -78,6 +79,22 @@ QChar NameCode(QStringView name)
     return QChar(u' ');
 }
 
+/// A function key with its toggles. In prefix mode the engine keeps the toggles for the
+/// next key, where they would turn the next name's function into another (sqrt into
+/// x^2 after exp); a name means its function only, so they are taken back at once.
+void PressFunction(IOrvCalcEngine& engine, bool inverse, bool hyperbolic, void (IOrvCalcEngine::*function)())
+{
+    if (inverse)
+        engine.DoInv();
+    if (hyperbolic)
+        engine.DoHyp();
+    (engine.*function)();
+    if (engine.GetIsInv())
+        engine.DoInv();
+    if (engine.GetIsHyp())
+        engine.DoHyp();
+}
+
 /// Types the key of one code into the engine; codes without a key are ignored.
 void PressCode(IOrvCalcEngine& engine, QChar code)
 {
@@ -93,6 +110,7 @@ void PressCode(IOrvCalcEngine& engine, QChar code)
         engine.InputThousandsSeparator();
         return;
     }
+    using E = IOrvCalcEngine;
     switch (code.unicode()) {
     case u'+': engine.DoAdd(); break;
     case u'-': engine.DoSubtract(); break;
@@ -112,24 +130,24 @@ void PressCode(IOrvCalcEngine& engine, QChar code)
     case u'P': engine.InputPi(); break;
     case u'Q': engine.DoSqRoot(); break;
     case u'L': engine.DoLog(); break;
-    case u'l': engine.DoInv(); engine.DoLog(); break;
-    case u'E': engine.DoInv(); engine.DoLN(); break;
+    case u'l': PressFunction(engine, true, false, &E::DoLog); break;
+    case u'E': PressFunction(engine, true, false, &E::DoLN); break;
     case u'N': engine.DoLN(); break;
-    case u'n': engine.DoInv(); engine.DoLN(); break;
+    case u'n': PressFunction(engine, true, false, &E::DoLN); break;
     case u'W': engine.DoLg2(); break;
-    case u'w': engine.DoInv(); engine.DoLg2(); break;
+    case u'w': PressFunction(engine, true, false, &E::DoLg2); break;
     case u'S': engine.DoSin(); break;
-    case u's': engine.DoInv(); engine.DoSin(); break;
-    case u'R': engine.DoHyp(); engine.DoSin(); break;
-    case u'r': engine.DoInv(); engine.DoHyp(); engine.DoSin(); break;
+    case u's': PressFunction(engine, true, false, &E::DoSin); break;
+    case u'R': PressFunction(engine, false, true, &E::DoSin); break;
+    case u'r': PressFunction(engine, true, true, &E::DoSin); break;
     case u'C': engine.DoCos(); break;
-    case u'c': engine.DoInv(); engine.DoCos(); break;
-    case u'D': engine.DoHyp(); engine.DoCos(); break;
-    case u'd': engine.DoInv(); engine.DoHyp(); engine.DoCos(); break;
+    case u'c': PressFunction(engine, true, false, &E::DoCos); break;
+    case u'D': PressFunction(engine, false, true, &E::DoCos); break;
+    case u'd': PressFunction(engine, true, true, &E::DoCos); break;
     case u'T': engine.DoTan(); break;
-    case u't': engine.DoInv(); engine.DoTan(); break;
-    case u'U': engine.DoHyp(); engine.DoTan(); break;
-    case u'u': engine.DoHyp(); engine.DoInv(); engine.DoTan(); break;
+    case u't': PressFunction(engine, true, false, &E::DoTan); break;
+    case u'U': PressFunction(engine, false, true, &E::DoTan); break;
+    case u'u': PressFunction(engine, true, true, &E::DoTan); break;
     case u'a': engine.DoAbs(); break;
     case u'f': engine.DoFloor(); break;
     case u'i': engine.DoCeiling(); break;
@@ -223,6 +241,142 @@ void Tokenise(const QString& text, TCodes& codes, QString& unknownName)
         codes.clear();
 }
 
+bool IsSign(QChar code)
+{
+    return code == u'+' || code == u'-';
+}
+
+/// Functions, which wait on the operator stack for their argument.
+bool IsFunctionCode(QChar code)
+{
+    return QStringView(u"QLlENnWwSsRrCcDdTtUuafigGA").contains(code);
+}
+
+/// Keys after which the engine reads "+" or "-" as the sign of what follows.
+bool IsOperatorCode(QChar code)
+{
+    return QStringView(u"+-*/^@#&\\|(").contains(code);
+}
+
+/// Memory keys that leave the engine's last key as it was.
+bool KeepsLastKey(QChar code)
+{
+    return code == u'K' || code == u'M' || code == u'm';
+}
+
+/// Types codes into the engine, mending signs the engine would lose. A sign before a
+/// number is the number's, in the entry. Before a function, pi, mr, rnd or a bracket
+/// the engine drops that entry, so such an operand is typed as (0 - operand) instead:
+/// a value of its own, which binds as a signed number does (-sqrt(4)^2 is 4 as -2^2 is).
+class TCodeDriver {
+public:
+    TCodeDriver(IOrvCalcEngine& engine, QStringView codes) : fEngine(engine), fCodes(codes) {}
+
+    void Run()
+    {
+        // Where each negated operand still open ends, innermost last.
+        QVarLengthArray<qsizetype, 8> ends;
+        const bool percentIsOperator = fEngine.GetBinaryPercent();
+        QChar previous; // null until a key is typed
+        qsizetype i = 0;
+        for (;;) {
+            while (!ends.isEmpty() && ends.back() <= i) {
+                fEngine.InputRightBracket();
+                ends.pop_back();
+                previous = u')';
+            }
+            if (i == fCodes.size())
+                break;
+            const QChar code = fCodes[i];
+            if (IsSign(code)
+                && (previous.isNull() || IsOperatorCode(previous) || IsFunctionCode(previous)
+                    || (previous == u'%' && percentIsOperator))) {
+                qsizetype operand = i;
+                bool negative = false;
+                for (; operand < fCodes.size() && IsSign(fCodes[operand]); ++operand)
+                    negative ^= fCodes[operand] == u'-';
+                if (operand < fCodes.size() && StartsOperand(fCodes[operand])) {
+                    if (negative) {
+                        fEngine.InputLeftBracket();
+                        fEngine.InputDigit(0);
+                        fEngine.DoSubtract();
+                        ends.append(OperandEnd(operand));
+                        previous = u'-';
+                    }
+                    i = operand;
+                    continue;
+                }
+            }
+            PressCode(fEngine, code);
+            if (!KeepsLastKey(code))
+                previous = code;
+            ++i;
+        }
+    }
+
+private:
+    /// pi, mr and rnd.
+    static bool IsValueCode(QChar code)
+    {
+        return code == u'P' || code == u'k' || code == u'Z';
+    }
+
+    static bool StartsOperand(QChar code)
+    {
+        return code == u'(' || IsValueCode(code) || IsFunctionCode(code);
+    }
+
+    /// Where the operand starting at `i` ends: a function with its argument, a value, a
+    /// bracket up to its partner (the end when it has none) or a number.
+    qsizetype OperandEnd(qsizetype i)
+    {
+        const qsizetype size = fCodes.size();
+        while (i < size && (IsFunctionCode(fCodes[i]) || IsSign(fCodes[i])))
+            ++i;
+        if (i == size)
+            return i;
+        if (fCodes[i] == u'(')
+            return BracketEnd(i);
+        if (IsValueCode(fCodes[i]))
+            return i + 1;
+        const QChar decimalSeparator = FormatSettings.DecimalSeparator;
+        const QChar thousandSeparator = FormatSettings.ThousandSeparator;
+        while (i < size) {
+            const QChar code = fCodes[i++];
+            if (code == u'e') {
+                if (i < size && IsSign(fCodes[i]))
+                    ++i;
+            } else if (!IsDigit(code) && code != decimalSeparator && code != thousandSeparator) {
+                return i - 1;
+            }
+        }
+        return i;
+    }
+
+    /// Past the ")" that closes the "(" at `open`. Found for all brackets at once, so
+    /// that nested signed brackets cost no more than the text's length.
+    qsizetype BracketEnd(qsizetype open)
+    {
+        if (fBracketEnds.empty()) {
+            fBracketEnds.assign(fCodes.size(), fCodes.size());
+            QVarLengthArray<qsizetype, 16> opened;
+            for (qsizetype k = 0; k < fCodes.size(); ++k) {
+                if (fCodes[k] == u'(') {
+                    opened.append(k);
+                } else if (fCodes[k] == u')' && !opened.isEmpty()) {
+                    fBracketEnds[opened.back()] = k + 1;
+                    opened.pop_back();
+                }
+            }
+        }
+        return fBracketEnds[open];
+    }
+
+    IOrvCalcEngine& fEngine;
+    const QStringView fCodes;
+    std::vector<qsizetype> fBracketEnds;
+};
+
 /// Prefix functions, angle mode and memory of the caller's engine, put back on every
 /// path; the engine's last error becomes the message unless one is set already.
 class TRunScope {
@@ -297,21 +451,24 @@ Extended RunSimpleExpression(const QString& text, IOrvCalcEngine& engine)
     const QStringView trimmed = TrimmedText(text);
     const QChar decimalSeparator = FormatSettings.DecimalSeparator;
     const QChar thousandSeparator = FormatSettings.ThousandSeparator;
-    engine.AllClear();
+    TCodes codes;
+    codes.reserve(trimmed.size());
     for (qsizetype i = 0; i < trimmed.size(); ++i) {
         const QChar ch = LowerChar(trimmed[i]);
         if (IsDigit(ch) || IsOperatorChar(ch) || ch == decimalSeparator || ch == thousandSeparator) {
-            PressCode(engine, ch);
+            codes.append(ch);
         } else if (ch == u'x') {
-            engine.DoMultiply();
+            codes.append(u'*');
         } else if (ch > u' ') {
             // A name: only pi is known, and any other name swallows the rest.
             if (ch != u'p' || i + 1 == trimmed.size() || LowerChar(trimmed[i + 1]) != u'i')
                 break;
-            engine.InputPi();
+            codes.append(u'P');
             ++i;
         }
     }
+    engine.AllClear();
+    TCodeDriver(engine, QStringView(codes.constData(), codes.size())).Run();
     engine.DoEquals();
     return engine.GetDisplayValue();
 }
@@ -339,8 +496,7 @@ Extended RunExpression(const QString& text, IOrvCalcEngine& engine, Extended mem
         return 0;
     }
     engine.AllClear();
-    for (const QChar code : codes)
-        PressCode(engine, code);
+    TCodeDriver(engine, QStringView(codes.constData(), codes.size())).Run();
     engine.DoEquals();
     return engine.GetDisplayValue();
 }

@@ -23,6 +23,11 @@ class IOrvCalcEngine;
 // before their argument (sin 30, sin(30)). A name ending in a digit is split (sin3 is
 // sin 3, 2x3 is 2 * 3) and a name starting with x is a product (2xpi is 2 * pi).
 // A number written directly before a function or a bracket is dropped, not multiplied.
+// A name means its own function whatever came before it (exp(ln 7) is 7).
+//
+// Both levels: a sign before pi, a bracket or (advanced) a function, mr or rnd negates
+// that operand's value and binds as the sign of a number does: -2^2 is 4, and so are
+// -(2)^2 and -sqrt(4)^2.
 
 /// Evaluates the simple level on a fresh engine with immediate percent (200+10% is
 /// 220). Never raises: bad text gives the value the engine ends with, 0 after an error.

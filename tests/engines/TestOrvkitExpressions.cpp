@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -92,6 +93,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, SimpleExpression, ::testing::Values(
     ValueCase{"1.5+.5", 2},
     ValueCase{"1/0", 0},
     ValueCase{"4=", 4},
+    ValueCase{"-pi", -PiValue},               // a sign before pi or a bracket is its value's
+    ValueCase{"2*-pi", -2 * PiValue},
+    ValueCase{"1--pi", 1 + PiValue},
+    ValueCase{"-(2)^2", 4},
+    ValueCase{"2^-(3)", 0.125L},
     ValueCase{"", 0}));
 
 TEST(SimpleExpressionEngine, RunsOnTheCallersEngineWithItsSettings)
@@ -213,6 +219,204 @@ TEST(AdvancedExpressionValues, RandomNumbersLieInTheUnitInterval)
     }
 }
 
+// --- nested functions and signs ----------------------------------------------------------
+
+// A name means its own function whatever came before it: exp, arctan or sinh does not
+// turn the next function into its inverse or hyperbolic twin.
+INSTANTIATE_TEST_SUITE_P(Nested, AdvancedExpression, ::testing::Values(
+    ValueCase{"exp(ln(7))", 7},
+    ValueCase{"exp(ln(1))", 1},
+    ValueCase{"exp(sqrt(4))", std::exp(2.0L)},
+    ValueCase{"sinh(sin(1))", std::sinh(std::sin(1.0L))},
+    ValueCase{"arctan(sqrt(3))", PiValue / 3},
+    ValueCase{"exp sqrt 4", std::exp(2.0L)},
+    ValueCase{"arcsin sinh 0.5", std::asin(std::sinh(0.5L))},
+    ValueCase{"hypinvtan(invcos(0.9))", std::atanh(std::acos(0.9L))},
+    ValueCase{"cosh(arccos(0.5))", std::cosh(PiValue / 3)}));
+
+// A sign before a function, a constant or a bracket negates that value, binding as the
+// sign of a number binds: -2^2 is 4, so -sqrt(4)^2 and -(2)^2 are 4 as well.
+INSTANTIATE_TEST_SUITE_P(Signed, AdvancedExpression, ::testing::Values(
+    ValueCase{"-sin(8)", -std::sin(8.0L)},
+    ValueCase{"-pi", -PiValue},
+    ValueCase{"2*-pi", -2 * PiValue},
+    ValueCase{"2*(-pi)", -2 * PiValue},
+    ValueCase{"1--pi", 1 + PiValue},
+    ValueCase{"3-sin(2)", 3 - std::sin(2.0L)},
+    ValueCase{"-2^2", 4},
+    ValueCase{"-sqrt(4)^2", 4},
+    ValueCase{"-(2)^2", 4},
+    ValueCase{"-pi^2", PiValue * PiValue},
+    ValueCase{"2^-sqrt(4)", 0.25L},
+    ValueCase{"2^-(3)", 0.125L},
+    ValueCase{"7/-(2)", -3.5L},
+    ValueCase{"2*-(3+1)", -8},
+    ValueCase{"-(-(-(2)))", -2},
+    ValueCase{"--sin(1)", std::sin(1.0L)},
+    ValueCase{"-+sin(1)", -std::sin(1.0L)},
+    ValueCase{"+-pi", -PiValue},
+    ValueCase{"+sin(1)", std::sin(1.0L)},
+    ValueCase{"arctan -pi", std::atan(-PiValue)},
+    ValueCase{"sin -(1+1)", std::sin(-2.0L)},
+    ValueCase{"-sin -sin 1", std::sin(std::sin(1.0L))},
+    ValueCase{"-sqrt 16+1", -3},
+    ValueCase{"-floor 2.5*3", -6},
+    ValueCase{"-lg2(8)*log(100)", -6},
+    ValueCase{"-exp(-ln(7))", -1.0L / 7},
+    ValueCase{"-2e-3", -0.002L}));
+
+TEST(AdvancedExpressionValues, SignedOperandsOnTheCallersEngine)
+{
+    // Binary percent, the engine's default: the minus after % is the percentage's sign.
+    TOrvCalcEngine engine;
+    QString message;
+    ExpectValue(RunExpression(QStringLiteral("200%-pi"), engine, 0, amRadians, message), -2 * PiValue, "200%-pi");
+    EXPECT_TRUE(message.isEmpty());
+    // An open bracket is closed by the end of the text, negated as a whole.
+    EXPECT_EQ(RunExpression(QStringLiteral("-(1+2"), engine, 0, amRadians, message), -3);
+    EXPECT_EQ(RunExpression(QStringLiteral("2*-(-(1+2)*2"), engine, 0, amRadians, message), 12);
+    EXPECT_FALSE(engine.GetIsInv() || engine.GetIsHyp());
+}
+
+TEST(AdvancedExpressionValues, SignedMemoryAndRandomNumbers)
+{
+    Extended value = 0;
+    EXPECT_EQ(RunMessage("-mr", 3, amRadians, &value), QString());
+    EXPECT_EQ(value, -3);
+    RunMessage("2*-mr+1", 3, amRadians, &value);
+    EXPECT_EQ(value, -5);
+    for (int i = 0; i < 20; ++i) {
+        const Extended r = EvaluateExpression(QStringLiteral("-rnd"), amRadians);
+        EXPECT_LE(r, 0);
+        EXPECT_GT(r, -1);
+    }
+}
+
+// The function names of the name table after the long double library: the reference
+// the nesting below is checked against.
+struct ReferenceFunction {
+    const char* name;
+    Extended (*value)(Extended);
+};
+
+constexpr ReferenceFunction kReferenceFunctions[] = {
+    {"sqrt", [](Extended x) { return std::sqrt(x); }},
+    {"log", [](Extended x) { return std::log10(x); }},
+    {"exp", [](Extended x) { return std::exp(x); }},
+    {"ln", [](Extended x) { return std::log(x); }},
+    {"lg2", [](Extended x) { return std::log2(x); }},
+    {"sin", [](Extended x) { return std::sin(x); }},
+    {"arcsin", [](Extended x) { return std::asin(x); }},
+    {"invsin", [](Extended x) { return std::asin(x); }},
+    {"sinh", [](Extended x) { return std::sinh(x); }},
+    {"hypsin", [](Extended x) { return std::sinh(x); }},
+    {"arsinh", [](Extended x) { return std::asinh(x); }},
+    {"invhypsin", [](Extended x) { return std::asinh(x); }},
+    {"hypinvsin", [](Extended x) { return std::asinh(x); }},
+    {"cos", [](Extended x) { return std::cos(x); }},
+    {"arccos", [](Extended x) { return std::acos(x); }},
+    {"invcos", [](Extended x) { return std::acos(x); }},
+    {"cosh", [](Extended x) { return std::cosh(x); }},
+    {"hypcos", [](Extended x) { return std::cosh(x); }},
+    {"arcosh", [](Extended x) { return std::acosh(x); }},
+    {"invhypcos", [](Extended x) { return std::acosh(x); }},
+    {"hypinvcos", [](Extended x) { return std::acosh(x); }},
+    {"tan", [](Extended x) { return std::tan(x); }},
+    {"arctan", [](Extended x) { return std::atan(x); }},
+    {"invtan", [](Extended x) { return std::atan(x); }},
+    {"tanh", [](Extended x) { return std::tanh(x); }},
+    {"hyptan", [](Extended x) { return std::tanh(x); }},
+    {"artanh", [](Extended x) { return std::atanh(x); }},
+    {"invhyptan", [](Extended x) { return std::atanh(x); }},
+    {"hypinvtan", [](Extended x) { return std::atanh(x); }},
+    {"abs", [](Extended x) { return std::fabs(x); }},
+    {"floor", [](Extended x) { return std::floor(x); }},
+    {"ceil", [](Extended x) { return std::ceil(x); }},
+    {"ceiling", [](Extended x) { return std::ceil(x); }},
+    {"sgn", [](Extended x) { return std::isnan(x) ? x : (x > 0) - (x < 0); }},
+    {"sign", [](Extended x) { return std::isnan(x) ? x : (x > 0) - (x < 0); }},
+    {"gamma", [](Extended x) { return std::tgamma(x); }},
+    {"lngamma", [](Extended x) { return std::lgamma(x); }},
+};
+
+TEST(NestedFunctions, TheReferenceHasEveryFunctionName)
+{
+    // Every code of a function that takes an argument, through one name or more.
+    QString codes;
+    for (const ReferenceFunction& f : kReferenceFunctions) {
+        QChar code;
+        QString unknown;
+        LookupFunctionName(QString::fromUtf8(f.name), code, unknown);
+        ASSERT_TRUE(unknown.isEmpty()) << f.name;
+        if (!codes.contains(code))
+            codes += code;
+    }
+    std::sort(codes.begin(), codes.end());
+    QString expected = QStringLiteral("QLENWSsRrCcDdTtUuafigGA");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(codes, expected);
+}
+
+struct NestedCase {
+    std::string text;
+    Extended value;
+    bool defined;
+};
+
+/// -outer(±inner(x)): a minus before inner where that leaves a value that is defined,
+/// finite and not overly sensitive to x for one of a few arguments, else a plus. When
+/// neither has a value, the case is the undefined one with a minus.
+NestedCase NestedCaseOf(const ReferenceFunction& outer, const ReferenceFunction& inner)
+{
+    struct Argument {
+        const char* text;
+        Extended value;
+    };
+    static constexpr Argument arguments[] = {
+        {"0.35", 0.35L}, {"-0.35", -0.35L}, {"0.8", 0.8L},    {"-0.8", -0.8L},  {"1.4", 1.4L}, {"-1.4", -1.4L},
+        {"2.6", 2.6L},   {"-2.6", -2.6L},   {"-0.95", -0.95L}, {"0.05", 0.05L}, {"0", 0}};
+    const auto textOf = [&](char sign, const Argument& a) {
+        return std::string("-") + outer.name + '(' + sign + inner.name + '(' + a.text + "))";
+    };
+    for (const char sign : {'-', '+'}) {
+        const auto value = [&](Extended x) { return -outer.value((sign == '-' ? -1 : 1) * inner.value(x)); };
+        for (const Argument& a : arguments) {
+            const Extended v = value(a.value);
+            const Extended nearby = value(a.value * (1 + 1e-9L));
+            if (std::isfinite(v) && std::fabs(v) < 1e30L
+                && std::fabs(nearby - v) <= 1e-6L * std::max<Extended>(1, std::fabs(v)))
+                return {textOf(sign, a), v, true};
+        }
+    }
+    return {textOf('-', arguments[0]), 0, false};
+}
+
+TEST(NestedFunctions, EveryNameInsideEveryOtherWithSigns)
+{
+    int undefined = 0;
+    for (const ReferenceFunction& outer : kReferenceFunctions) {
+        for (const ReferenceFunction& inner : kReferenceFunctions) {
+            if (&outer == &inner)
+                continue;
+            const NestedCase c = NestedCaseOf(outer, inner);
+            Extended value = -1;
+            const QString message = RunMessage(c.text.c_str(), 0, amRadians, &value);
+            if (c.defined) {
+                EXPECT_EQ(message, QString()) << c.text;
+                ExpectValue(value, c.value, c.text.c_str(), 1e-12L);
+            } else {
+                // No argument gives a value (arcosh of a sine): the failure is reported.
+                ++undefined;
+                EXPECT_FALSE(message.isEmpty()) << c.text;
+                EXPECT_EQ(value, 0) << c.text;
+            }
+        }
+    }
+    // The arguments leave a value to compare for nearly every pair; the rest are the
+    // arcosh of a sine, cosine or tanh and the artanh of a cosh.
+    EXPECT_LE(undefined, 18);
+}
+
 // --- angle modes -----------------------------------------------------------------------
 
 struct AngleCase {
@@ -296,6 +500,9 @@ INSTANTIATE_TEST_SUITE_P(EngineErrors, ExpressionMessages, ::testing::Values(
     MessageCase{"2*", 0, QStringLiteral("Invalid Equation")},
     MessageCase{"xpi", 0, QStringLiteral("Invalid Equation")},
     MessageCase{"sin()", 0, QStringLiteral("Invalid Equation")},
+    MessageCase{"-sin()", 0, QStringLiteral("Invalid Equation")},
+    MessageCase{"-sqrt(-4)", 0, QStringLiteral("Square Root of Negative")},
+    MessageCase{"2*-log 0", 0, MathMessageText(emmValueMustBePositive)},
     MessageCase{"1e5000", 0, QStringLiteral("Floating point overflow")}, // a number past the range
     // Errors do not stop the run: after "=" a digit starts afresh, and the message
     // stays the last error recorded.
