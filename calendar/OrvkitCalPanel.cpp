@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 namespace orv {
 
@@ -61,7 +62,8 @@ void TOrvCalPanel::SetDate(TDateTime value)
         UpdateHint(*fMousePos);
     if (OnDateChange)
         OnDateChange(this);
-    emit DateChanged(Date());
+    if (!Loading())
+        emit dateChanged(Date());
 }
 
 void TOrvCalPanel::SetDay(uint16_t value)
@@ -309,29 +311,51 @@ void TOrvCalPanel::mouseMoveEvent(QMouseEvent* e)
     UpdateHint(*fMousePos);
 }
 
-void TOrvCalPanel::mousePressEvent(QMouseEvent* e)
+void TOrvCalPanel::MouseDown(const QMouseEvent& e, TShiftState extra)
 {
-    TOrvCustomPanel::mousePressEvent(e);
     setFocus(Qt::MouseFocusReason);
-    const QPoint point = e->position().toPoint();
+    const QPoint point = e.position().toPoint();
     // A press need not follow a move (touch, synthetic input): the hint follows the press.
     fMousePos = point;
     UpdateHint(point);
     const TOrvCalHit hit = Geometry().HitTest(point);
     SetDate(fGrid.ClickDate(hit));
-    if (hit.Kind == echDay && (e->modifiers() & Qt::ControlModifier) && !fGrid.CurrentUnavailable()) {
+    if (hit.Kind == echDay && (e.modifiers() & Qt::ControlModifier) && !fGrid.CurrentUnavailable()) {
         fGrid.TogglePicked();
         update();
     }
+    if (OnMouseDown)
+        OnMouseDown(this, e.button(), ShiftStateOf(e.modifiers(), e.buttons()) | extra, point.x(), point.y());
+}
+
+void TOrvCalPanel::mousePressEvent(QMouseEvent* e)
+{
+    TOrvCustomPanel::mousePressEvent(e);
+    fClickPending = e->button() == Qt::LeftButton;
+    MouseDown(*e, {});
     e->accept();
+}
+
+void TOrvCalPanel::mouseReleaseEvent(QMouseEvent* e)
+{
+    TOrvCustomPanel::mouseReleaseEvent(e);
+    const bool click = e->button() == Qt::LeftButton && std::exchange(fClickPending, false) &&
+                       rect().contains(e->position().toPoint());
+    if (!click)
+        return;
+    if (OnClick)
+        OnClick(this);
+    emit clicked();
 }
 
 void TOrvCalPanel::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // The second press of a double click is a press like the first.
-    mousePressEvent(e);
-    if (OnDblClick)
+    // The second press of a double click is a press like the first, but makes no click.
+    fClickPending = false;
+    MouseDown(*e, ssDouble);
+    if (e->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);
+    e->accept();
 }
 
 void TOrvCalPanel::MouseLeave()

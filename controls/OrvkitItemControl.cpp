@@ -1,5 +1,7 @@
 #include <orvkit/controls/OrvkitItemControl.h>
 
+#include <orvkit/controls/OrvkitItemAccessible.h>
+
 #include <QEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
@@ -39,7 +41,10 @@ TOrvItemControlBase::TOrvItemControlBase(std::unique_ptr<TOrvItemColorSet> color
 {
     fColorSet->Hook([this] { ColorSetChanged(); }, [this] { Redraw(); }, [this] { ParentColorRequested(); },
                     [this] { SetParentFont(true); });
+    InstallItemAccessibleFactory();
     SetTabStop(true);
+    // OnMouseMove reports moves without a button too.
+    setMouseTracking(true);
 }
 
 TOrvItemControlBase::~TOrvItemControlBase()
@@ -109,7 +114,18 @@ void TOrvItemControlBase::SetReadOnly(bool value)
     const bool noTabStop = EffectiveNavigation().NoTabStopOnReadOnly;
     SetTabStop(noTabStop || !value ? !value : true);
     Invalidate();
+    QAccessible::State changed;
+    changed.readOnly = true;
+    NotifyAccessibleState(changed);
     ReadOnlyChanged();
+}
+
+void TOrvItemControlBase::NotifyAccessibleState(const QAccessible::State& changed)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TOrvItemControlBase::SetTransparent(bool value)
@@ -237,11 +253,50 @@ void TOrvItemControlBase::changeEvent(QEvent* e)
     }
 }
 
+void TOrvItemControlBase::MouseDown(const QMouseEvent& e, TShiftState extra)
+{
+    if (e.button() == Qt::LeftButton && isEnabled() && FocusOnPress())
+        setFocus(Qt::MouseFocusReason);
+    if (OnMouseDown) {
+        const QPoint p = e.position().toPoint();
+        OnMouseDown(this, e.button(), ShiftStateOf(e.modifiers(), e.buttons()) | extra, p.x(), p.y());
+    }
+}
+
 void TOrvItemControlBase::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton && isEnabled())
-        setFocus(Qt::MouseFocusReason);
-    TOrvWinControlT::mousePressEvent(e);
+    MouseDown(*e, {});
+    e->accept();
+}
+
+void TOrvItemControlBase::mouseReleaseEvent(QMouseEvent* e)
+{
+    TOrvWinControlT::mouseReleaseEvent(e);
+    e->accept();
+}
+
+void TOrvItemControlBase::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(this);
+    MouseDown(*e, ssDouble);
+    e->accept();
+}
+
+void TOrvItemControlBase::mouseMoveEvent(QMouseEvent* e)
+{
+    e->accept();
+    if (OnMouseMove) {
+        const QPoint p = e->position().toPoint();
+        OnMouseMove(this, ShiftStateOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+}
+
+void TOrvItemControlBase::MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y)
+{
+    TOrvWinControlT::MouseUp(button, shift, x, y);
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
 }
 
 void TOrvItemControlBase::paintEvent(QPaintEvent*)
@@ -287,12 +342,14 @@ void TOrvCustomSelectBtn::Click()
         return;
     if (OnClick)
         OnClick(this);
+    emit clicked();
 }
 
 void TOrvCustomSelectBtn::FireStateChange()
 {
     if (OnStateChange)
         OnStateChange(this);
+    emit changed();
 }
 
 void TOrvCustomSelectBtn::PaintControl(QPainter& canvas)

@@ -5,6 +5,7 @@
 #include <orvkit/framework/OrvkitControl.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
 
+#include <QAccessible>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -36,9 +37,16 @@ struct TOrvItemPaintColors {
 /// The base of the self-painted selection controls and group boxes: its own colour set or
 /// an attached UI control's, the focused, hot and in-update states, read-only with the
 /// tab-stop rule of the edits, a caption with an accelerator, and transparency.
+///
+/// The colour set is no QObject and so no property; it is reached through ColorSet().
+/// Only a left press takes the focus by mouse: Qt's own focus on click stays off.
 class TOrvItemControlBase : public TOrvWinControlT<QWidget>, public IOrvUIClient {
     Q_OBJECT
     Q_PROPERTY(QString Version READ Version STORED false)
+    Q_PROPERTY(orv::TOrvUICtrl* UICtrl READ UICtrl WRITE SetUICtrl)
+    Q_PROPERTY(orv::TOrvUIUsageTypes UIUsage READ UIUsage WRITE SetUIUsage)
+    Q_PROPERTY(int Right READ Right WRITE SetRight STORED false)
+    Q_PROPERTY(int Bottom READ Bottom WRITE SetBottom STORED false)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
@@ -69,6 +77,10 @@ public:
     void SetRight(int value) { move(value - width(), y()); }
     void SetBottom(int value) { move(x(), value - height()); }
 
+    /// Whether Tab stops at the control. Without a tab stop a left press still focuses it.
+    bool TabStop() const { return focusPolicy() & Qt::TabFocus; }
+    void SetTabStop(bool value) { setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus); }
+
     bool Focused() const { return fFocused; }
     bool MouseOver() const { return fMouseOver; }
     bool InUpdate() const { return fInUpdate; }
@@ -88,6 +100,14 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseExit;
     TOrvSpecialColorEvent OnSpecialColor;
+    /// After the control's own handling of the press (a left press has taken the focus);
+    /// the second press of a double click carries ssDouble and follows OnDblClick.
+    TMouseEvent OnMouseDown;
+    /// After the control's own handling of the release (a check box has toggled).
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    /// A double click with the left button.
+    TNotifyEvent OnDblClick;
 
 protected:
     TOrvItemControlBase(std::unique_ptr<TOrvItemColorSet> colorSet, QWidget* parent);
@@ -115,10 +135,14 @@ protected:
     virtual void ReadOnlyChanged() {}
     /// The caption's accelerator was pressed.
     virtual void Accelerator() { setFocus(Qt::ShortcutFocusReason); }
+    /// Whether a left press focuses the control.
+    virtual bool FocusOnPress() const { return false; }
     /// Paints the control unless in update; the background is already there.
     virtual void PaintControl(QPainter& canvas) = 0;
     /// Sets or clears mouse-over; a change repaints while hot tracking is on.
     void SetMouseOver(bool value);
+    /// Tells assistive technology, when any listens, which states have changed.
+    void NotifyAccessibleState(const QAccessible::State& changed);
 
     void DoEnter() override;
     void DoExit() override;
@@ -126,15 +150,22 @@ protected:
     void MouseLeave() override;
     void EnabledChanged() override { Invalidate(); }
     void FontChanged() override { Invalidate(); }
+    void MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y) override;
     void Notification(QObject* component, TOperation operation) override;
 
     bool event(QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // The control's mouse events are its own: none reaches the parent.
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void MouseDown(const QMouseEvent& e, TShiftState extra);
+
     std::unique_ptr<TOrvItemColorSet> fColorSet;
     QPointer<TOrvUICtrl> fUICtrl;
     TOrvUIUsageTypes fUIUsage = TOrvUIUsageTypes::All();
@@ -183,6 +214,12 @@ public:
     /// Where the mark and caption go now.
     TOrvItemGeometry Geometry() const;
 
+signals:
+    /// Right after OnClick.
+    void clicked();
+    /// Right after OnStateChange.
+    void changed();
+
 protected:
     TOrvCustomSelectBtn(QWidget* parent, bool groupItem);
 
@@ -199,8 +236,10 @@ protected:
     virtual int MarkWidth() const = 0;
     /// Paints the box or circle in the rectangle.
     virtual void PaintMark(QPainter& canvas, const QRect& mark, const TOrvItemPaintColors& colors) = 0;
-    /// Host Changed, then OnClick; nothing while loading.
+    /// Host Changed, then OnClick and clicked(); nothing while loading.
     virtual void Click();
+    bool FocusOnPress() const override { return true; }
+    /// OnStateChange, then changed().
     void FireStateChange();
 
     void PaintControl(QPainter& canvas) override;

@@ -28,7 +28,11 @@ void TOrvRadioBtn::SetChecked(bool value)
     }
     Invalidate();
     FireStateChange();
-    emit CheckedChanged(value);
+    QAccessible::State changed;
+    changed.checked = true;
+    NotifyAccessibleState(changed);
+    if (!Loading())
+        emit checkedChanged(value);
 }
 
 void TOrvRadioBtn::DoEnter()
