@@ -1,5 +1,6 @@
 #include <orvkit/controls/OrvkitGroupCtrls.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
@@ -240,6 +241,18 @@ QWidget* TOrvCustomItemGroup::FocusTarget() const
         if (item->isEnabled() && item->isVisibleTo(this))
             return item;
     return nullptr;
+}
+
+void TOrvCustomItemGroup::GroupKeyDown(uint16_t& key, TShiftState shift)
+{
+    TOrvGroupBox::KeyDown(key, shift);
+    const int step = ArrowStep(key, shift, layoutDirection() == Qt::RightToLeft);
+    if (step == 0)
+        return;
+    const std::vector<QWidget*> ring(fControls.begin(), fControls.end());
+    if (QWidget* next = StepInRing(ring, QApplication::focusWidget(), step))
+        next->setFocus(Qt::OtherFocusReason);
+    key = 0;
 }
 
 void TOrvCustomItemGroup::DoEnter()

@@ -103,8 +103,9 @@ protected:
 
     /// The key handling of the group, also for characters typed on an item.
     void KeyPress(QChar& key) override;
-    /// For the items: the group's key-down after the item's own.
-    void GroupKeyDown(uint16_t& key, TShiftState shift) { TOrvGroupBox::KeyDown(key, shift); }
+    /// For the items: the group's key-down after the item's own; the arrow keys move the
+    /// focus to the previous or next item (which a radio item then checks).
+    void GroupKeyDown(uint16_t& key, TShiftState shift);
     void GroupKeyPress(QChar& key) { KeyPress(key); }
 
     void Loaded() override;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QShortcutEvent>
+#include <algorithm>
 
 namespace orv {
 
@@ -32,6 +33,38 @@ TOrvItemKeyAction ItemKeyRule(QChar& key, const TOrvItemKeyContext& context)
     if (action != eikNone)
         key = QChar();
     return action;
+}
+
+int ArrowStep(uint16_t key, TShiftState shift, bool rightToLeft)
+{
+    if (shift & (ssShift | ssCtrl | ssAlt))
+        return 0;
+    switch (key) {
+    case VK_UP:
+        return -1;
+    case VK_DOWN:
+        return 1;
+    case VK_LEFT:
+        return rightToLeft ? 1 : -1;
+    case VK_RIGHT:
+        return rightToLeft ? -1 : 1;
+    default:
+        return 0;
+    }
+}
+
+QWidget* StepInRing(const std::vector<QWidget*>& ring, const QWidget* current, int step)
+{
+    const auto n = std::ssize(ring);
+    const auto at = std::find(ring.begin(), ring.end(), current) - ring.begin();
+    if (at == n || step == 0)
+        return nullptr;
+    for (qsizetype i = 1; i < n; ++i) {
+        QWidget* candidate = ring[size_t(((at + step * i) % n + n) % n)];
+        if (candidate->isEnabled() && candidate->isVisible())
+            return candidate;
+    }
+    return nullptr;
 }
 
 // ---- TOrvItemControlBase

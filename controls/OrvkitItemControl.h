@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 namespace orv {
 
@@ -26,6 +27,14 @@ struct TOrvItemKeyContext {
 
 /// Names the action of Enter, Esc, Space and Ctrl+N; a key that asks for one is swallowed.
 TOrvItemKeyAction ItemKeyRule(QChar& key, const TOrvItemKeyContext& context);
+
+/// The step an arrow key takes among the buttons of a group: −1 for Up and Left, +1 for
+/// Down and Right (Left and Right swapped when reading right to left), 0 for other keys
+/// and with Shift, Ctrl or Alt held.
+int ArrowStep(uint16_t key, TShiftState shift, bool rightToLeft);
+/// The button `step` places on from `current` in `ring`, going round, that can take the
+/// focus (enabled and shown); none when no other can.
+QWidget* StepInRing(const std::vector<QWidget*>& ring, const QWidget* current, int step);
 
 /// The colours a check box, radio button or group paints with: the background and state
 /// switches of one set and the item colours of the same set.

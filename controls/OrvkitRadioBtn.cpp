@@ -48,6 +48,21 @@ void TOrvRadioBtn::ReadOnlyChanged()
         SetChecked(true);
 }
 
+void TOrvRadioBtn::KeyDown(uint16_t& key, TShiftState shift)
+{
+    TOrvCustomSelectBtn::KeyDown(key, shift);
+    const int step = ArrowStep(key, shift, layoutDirection() == Qt::RightToLeft);
+    if (step == 0 || IsGroupItem() || !parentWidget())
+        return;
+    std::vector<QWidget*> ring;
+    for (TOrvRadioBtn* sibling : parentWidget()->findChildren<TOrvRadioBtn*>(Qt::FindDirectChildrenOnly))
+        if (!sibling->IsGroupItem())
+            ring.push_back(sibling);
+    if (QWidget* next = StepInRing(ring, this, step))
+        next->setFocus(Qt::OtherFocusReason);
+    key = 0;
+}
+
 void TOrvRadioBtn::KeyPress(QChar& key)
 {
     ItemKeyPress(key, false, false, false);

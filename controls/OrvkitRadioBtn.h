@@ -36,6 +36,9 @@ protected:
     void Accelerator() override { setFocus(Qt::ShortcutFocusReason); }
     void DoEnter() override;
     void ReadOnlyChanged() override;
+    /// The arrow keys move to the previous or next radio button of the same parent (a
+    /// group moves among its own items).
+    void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(QChar& key) override;
 
 private:

@@ -121,5 +121,57 @@ TEST_F(ItemEvents, APressOnAnItemIsTheItemsAlone)
     EXPECT_EQ(groupDowns, 0);
 }
 
+TEST_F(ItemEvents, ArrowKeysMoveThroughARadioGroupAndItIsOneTabStop)
+{
+    radioGroup->SetItemIndex(1);
+    Focus(radios[1]);
+    QTest::keyClick(radios[1], Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), RadioItem(1)) << "entered on the checked item";
+    RadioItem(2)->setEnabled(false);
+    const struct {
+        Qt::Key key;
+        int index;
+    } steps[] = {{Qt::Key_Down, 0}, {Qt::Key_Up, 1}, {Qt::Key_Right, 0}, {Qt::Key_Left, 1}};
+    for (const auto& s : steps) {
+        QTest::keyClick(QApplication::focusWidget(), s.key);
+        EXPECT_EQ(QApplication::focusWidget(), RadioItem(s.index)) << "key " << s.key << ", round the disabled item";
+        EXPECT_EQ(radioGroup->ItemIndex(), s.index);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), CheckItem(0)) << "Tab leaves the group";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), RadioItem(1)) << "Shift+Tab comes back on the checked item";
+}
+
+TEST_F(ItemEvents, ArrowKeysMoveTheFocusInACheckGroupAndAmongRadioButtons)
+{
+    Focus(CheckItem(3));
+    QTest::keyClick(CheckItem(3), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), CheckItem(0));
+    QTest::keyClick(CheckItem(0), Qt::Key_Up);
+    EXPECT_EQ(QApplication::focusWidget(), CheckItem(3));
+    EXPECT_EQ(checkGroup->AsBitList(), 0u) << "moving does not tick";
+
+    Focus(radios[0]);
+    QTest::keyClick(radios[0], Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), radios[1]);
+    EXPECT_TRUE(radios[1]->Checked());
+    EXPECT_FALSE(radios[0]->Checked());
+    QTest::keyClick(radios[1], Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), radios[1]) << "not with a modifier";
+}
+
+TEST_F(ItemEvents, ShiftTabEntersAGroupFromOutsideAndLeavesItFromInside)
+{
+    radioGroup->SetItemIndex(2);
+    Focus(after);
+    QTest::keyClick(after, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), groupBox) << "a group box with nothing inside keeps its stop";
+    QTest::keyClick(groupBox, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), CheckItem(0));
+    QTest::keyClick(CheckItem(0), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), RadioItem(2));
+}
+
 } // namespace
 } // namespace orv
