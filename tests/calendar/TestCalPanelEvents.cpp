@@ -1,6 +1,8 @@
 #include "calendar/CalPanelFixture.h"
 
+#include <QDataWidgetMapper>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 
 namespace orv {
 namespace {
@@ -62,6 +64,39 @@ TEST_F(CalPanelEvents, OnMouseDownSeesTheNewDate)
     QTest::mouseDClick(panel, Qt::LeftButton, {}, day12);
     ASSERT_FALSE(downs.empty());
     EXPECT_TRUE(downs.back().second & ssDouble);
+}
+
+TEST_F(CalPanelEvents, DateChangedFollowsOnDateChangeOncePerDay)
+{
+    std::vector<std::string> log;
+    panel->OnDateChange = [&](QObject*) { log.push_back("OnDateChange"); };
+    QObject::connect(panel, &TOrvCalPanel::dateChanged, [&](double date) {
+        log.push_back("dateChanged");
+        EXPECT_EQ(date, panel->Date());
+    });
+    panel->SetDate(MakeDate(2024, 3, 21) + 0.75);
+    panel->SetDate(MakeDate(2024, 3, 21) + 0.25);
+    QTest::keyClick(panel, Qt::Key_Down);
+    EXPECT_EQ(log, (std::vector<std::string>{"OnDateChange", "dateChanged", "OnDateChange", "dateChanged"}));
+}
+
+TEST_F(CalPanelEvents, ADataMapperBindsTheDate)
+{
+    QStandardItemModel model(2, 1);
+    model.setData(model.index(0, 0), MakeDate(2024, 5, 17));
+    model.setData(model.index(1, 0), MakeDate(1999, 12, 31));
+    QDataWidgetMapper mapper;
+    mapper.setModel(&model);
+    mapper.setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    mapper.addMapping(panel, 0);
+    mapper.toFirst();
+    EXPECT_EQ(panel->Date(), MakeDate(2024, 5, 17));
+    panel->setFocus();
+    QTest::keyClick(panel, Qt::Key_Right);
+    mapper.submit();
+    EXPECT_EQ(model.data(model.index(0, 0)).toDouble(), MakeDate(2024, 5, 18));
+    mapper.toNext();
+    EXPECT_EQ(panel->Year(), 1999);
 }
 
 } // namespace
