@@ -1,5 +1,6 @@
 #include <orvkit/calendar/OrvkitCalPanel.h>
 
+#include <orvkit/calendar/OrvkitCalAccessible.h>
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/datetime/OrvkitDateTime.h>
 
@@ -41,6 +42,7 @@ const std::array<TColor, CalColorCount>& TOrvCalPanel::DefaultColors()
 
 TOrvCalPanel::TOrvCalPanel(QWidget* parent) : TOrvCustomPanel(parent), fColors(DefaultColors())
 {
+    InstallCalAccessibleFactory();
     SetTabStop(true);
     setMouseTracking(true);
     setAutoFillBackground(true);
@@ -54,6 +56,7 @@ TOrvCalGeometry TOrvCalPanel::Geometry() const
 
 void TOrvCalPanel::SetDate(TDateTime value)
 {
+    const uint16_t oldMonth = Month(), oldYear = Year();
     if (!fGrid.SetDate(value))
         return;
     update();
@@ -64,6 +67,7 @@ void TOrvCalPanel::SetDate(TDateTime value)
         OnDateChange(this);
     if (!Loading())
         emit dateChanged(Date());
+    ReportCalDateChange(*this, Month() != oldMonth || Year() != oldYear);
 }
 
 void TOrvCalPanel::SetDay(uint16_t value)
