@@ -4,6 +4,7 @@
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/datetime/OrvkitDateTime.h>
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
@@ -454,20 +455,53 @@ void TOrvCalPanel::PaintFrame(QPainter& canvas) const
     }
 }
 
+QColor TOrvCalPanel::TextColor(TOrvCalColor font, const QColor& background) const
+{
+    const QColor color = PaintColor(font);
+    if (fColors[font] != DefaultColors()[font])
+        return color;
+    // The default text colours assume a light window; greyed days need 3:1, the rest 4.5:1.
+    const bool greyed = font == eccUnavailableFont || font == eccOtherMonth;
+    return ReadableOn(color, background, greyed ? 3.0 : 4.5);
+}
+
 void TOrvCalPanel::PaintCell(QPainter& canvas, const QRect& cell, TOrvCalColor background, TOrvCalColor font,
                              const QString& text) const
 {
-    FillRect(canvas, cell, PaintColor(background));
-    DrawTextInRect(canvas, cell, text, PaintColor(font), etaCenter);
+    const QColor fill = PaintColor(background);
+    FillRect(canvas, cell, fill);
+    PaintCellText(canvas, cell, text, TextColor(font, fill));
+}
+
+void TOrvCalPanel::PaintCellText(QPainter& canvas, const QRect& cell, const QString& text, const QColor& color)
+{
+    // A text too wide or high for its cell shrinks, so that it never touches the lines,
+    // which take a cell's last column or row.
+    const QRect room =
+        cell.adjusted(kCellTextMargin, kCellTextMargin, -kCellTextMargin - 1, -kCellTextMargin - 1);
+    const QFontMetricsF metrics(canvas.font());
+    const double width = metrics.horizontalAdvance(text), height = metrics.height();
+    const double scale = std::min({1.0, room.width() / std::max(width, 1.0), room.height() / std::max(height, 1.0)});
+    if (scale >= 1.0 || room.isEmpty()) {
+        DrawTextInRect(canvas, cell, text, color, etaCenter);
+        return;
+    }
+    canvas.save();
+    QFont small = canvas.font();
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(std::max(1.0, small.pointSizeF() * scale));
+    else
+        small.setPixelSize(std::max(1, int(small.pixelSize() * scale)));
+    canvas.setFont(small);
+    DrawTextInRect(canvas, room, text, color, etaCenter);
+    canvas.restore();
 }
 
 void TOrvCalPanel::PaintWeekNumbers(QPainter& canvas, const TOrvCalGeometry& g) const
 {
     if (!g.WeekNoCol)
         return;
-    FillRect(canvas, g.CellRect(0, 0), PaintColor(eccWeekNo));
-    DrawTextInRect(canvas, g.CellRect(0, 0), CalMessageText(ecmWeekNoHeading), PaintColor(eccHeadingFont),
-                   etaCenter);
+    PaintCell(canvas, g.CellRect(0, 0), eccWeekNo, eccHeadingFont, CalMessageText(ecmWeekNoHeading));
     for (int row = 1; row <= g.Rows; ++row) {
         const int week = fGrid.RowWeekNo(row);
         PaintCell(canvas, g.CellRect(0, row), eccWeekNo, eccWeekNoFont, week > 0 ? QString::number(week) : QString());

@@ -218,7 +218,13 @@ private:
     /// Text centred on one line in the cell.
     void PaintCell(QPainter& canvas, const QRect& cell, TOrvCalColor background, TOrvCalColor font,
                    const QString& text) const;
+    static void PaintCellText(QPainter& canvas, const QRect& cell, const QString& text, const QColor& color);
     QColor PaintColor(TOrvCalColor role) const;
+    /// A text colour at its default is drawn readable on the cell's background.
+    QColor TextColor(TOrvCalColor font, const QColor& background) const;
+
+    /// Pixels kept free round a cell's text.
+    static constexpr int kCellTextMargin = 2;
 
     TOrvCalGrid fGrid;
     std::array<TColor, CalColorCount> fColors;
