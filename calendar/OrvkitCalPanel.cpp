@@ -335,7 +335,8 @@ void TOrvCalPanel::MouseDown(const QMouseEvent& e, TShiftState extra)
 
 void TOrvCalPanel::mousePressEvent(QMouseEvent* e)
 {
-    TOrvCustomPanel::mousePressEvent(e);
+    // The base would report the press before the date has moved.
+    QFrame::mousePressEvent(e);
     fClickPending = e->button() == Qt::LeftButton;
     MouseDown(*e, {});
     e->accept();

@@ -178,8 +178,8 @@ public:
     /// A left press and release on the panel (not the second of a double click).
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
-    /// After the panel's own handling of the press: the date has moved, the focus is here.
-    TMouseEvent OnMouseDown;
+    // OnMouseDown comes after the panel's own handling of the press: the date has moved,
+    // the focus is here.
 
 signals:
     /// Right after OnDateChange, never while loading.

@@ -286,19 +286,11 @@ void TOrvItemControlBase::changeEvent(QEvent* e)
     }
 }
 
-void TOrvItemControlBase::MouseDown(const QMouseEvent& e, TShiftState extra)
-{
-    if (e.button() == Qt::LeftButton && isEnabled() && FocusOnPress())
-        setFocus(Qt::MouseFocusReason);
-    if (OnMouseDown) {
-        const QPoint p = e.position().toPoint();
-        OnMouseDown(this, e.button(), ShiftStateOf(e.modifiers(), e.buttons()) | extra, p.x(), p.y());
-    }
-}
-
 void TOrvItemControlBase::mousePressEvent(QMouseEvent* e)
 {
-    MouseDown(*e, {});
+    if (e->button() == Qt::LeftButton && isEnabled() && FocusOnPress())
+        setFocus(Qt::MouseFocusReason);
+    TOrvWinControlT::mousePressEvent(e);
     e->accept();
 }
 
@@ -312,24 +304,19 @@ void TOrvItemControlBase::mouseDoubleClickEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);
-    MouseDown(*e, ssDouble);
+    if (e->button() == Qt::LeftButton && isEnabled() && FocusOnPress())
+        setFocus(Qt::MouseFocusReason);
+    if (OnMouseDown) {
+        const QPoint p = e->position().toPoint();
+        OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers(), e->buttons()) | ssDouble, p.x(), p.y());
+    }
     e->accept();
 }
 
 void TOrvItemControlBase::mouseMoveEvent(QMouseEvent* e)
 {
+    TOrvWinControlT::mouseMoveEvent(e);
     e->accept();
-    if (OnMouseMove) {
-        const QPoint p = e->position().toPoint();
-        OnMouseMove(this, ShiftStateOf(e->modifiers(), e->buttons()), p.x(), p.y());
-    }
-}
-
-void TOrvItemControlBase::MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y)
-{
-    TOrvWinControlT::MouseUp(button, shift, x, y);
-    if (OnMouseUp)
-        OnMouseUp(this, button, shift, x, y);
 }
 
 void TOrvItemControlBase::paintEvent(QPaintEvent*)

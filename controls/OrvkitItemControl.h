@@ -47,7 +47,6 @@ struct TOrvItemPaintColors {
 /// an attached UI control's, the focused, hot and in-update states, read-only with the
 /// tab-stop rule of the edits, a caption with an accelerator, and transparency.
 ///
-/// The colour set is no QObject and so no property; it is reached through ColorSet().
 /// Only a left press takes the focus by mouse: Qt's own focus on click stays off.
 class TOrvItemControlBase : public TOrvWinControlT<QWidget>, public IOrvUIClient {
     Q_OBJECT
@@ -109,12 +108,9 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseExit;
     TOrvSpecialColorEvent OnSpecialColor;
-    /// After the control's own handling of the press (a left press has taken the focus);
-    /// the second press of a double click carries ssDouble and follows OnDblClick.
-    TMouseEvent OnMouseDown;
-    /// After the control's own handling of the release (a check box has toggled).
-    TMouseEvent OnMouseUp;
-    TMouseMoveEvent OnMouseMove;
+    // OnMouseDown comes after the control's own handling of the press (a left press has
+    // taken the focus), the second press of a double click with ssDouble after OnDblClick;
+    // OnMouseUp after the release's (a check box has toggled).
     /// A double click with the left button.
     TNotifyEvent OnDblClick;
 
@@ -159,7 +155,6 @@ protected:
     void MouseLeave() override;
     void EnabledChanged() override { Invalidate(); }
     void FontChanged() override { Invalidate(); }
-    void MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y) override;
     void Notification(QObject* component, TOperation operation) override;
 
     bool event(QEvent* e) override;
@@ -173,7 +168,6 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    void MouseDown(const QMouseEvent& e, TShiftState extra);
 
     std::unique_ptr<TOrvItemColorSet> fColorSet;
     QPointer<TOrvUICtrl> fUICtrl;
@@ -192,6 +186,8 @@ private:
 /// or circle) beside the caption, and the focus rectangle.
 class TOrvCustomSelectBtn : public TOrvItemControlBase {
     Q_OBJECT
+    // The set is edited in place; it is not a QObject, so the property is its address.
+    Q_PROPERTY(orv::TOrvItemColorSet* ColorSet READ ColorSetAddress CONSTANT)
     Q_PROPERTY(int CaptionGap READ CaptionGap WRITE SetCaptionGap)
     Q_PROPERTY(int FrameGap READ FrameGap WRITE SetFrameGap)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
@@ -222,6 +218,7 @@ public:
 
     /// Where the mark and caption go now.
     TOrvItemGeometry Geometry() const;
+    TOrvItemColorSet* ColorSetAddress() const { return &ColorSet(); }
 
 signals:
     /// Right after OnClick.

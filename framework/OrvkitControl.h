@@ -9,6 +9,7 @@
 #include <QEnterEvent>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QWidget>
@@ -31,6 +32,11 @@ private:
     bool fAutoPopup = true;
 };
 
+/// A mouse button went down or up over a control; x and y in the control's coordinates.
+using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y)>;
+/// The mouse moved over a control (while a button is held, or always with mouse tracking).
+using TMouseMoveEvent = std::function<void(QObject* sender, TShiftState shift, int x, int y)>;
+
 namespace detail {
 /// The paste and cut actions of a standard context menu, re-routed to the control's own
 /// handlers so a control sees every paste and cut request; false when the menu has none.
@@ -49,6 +55,7 @@ bool IsControlFocusChange(Qt::FocusReason reason);
 /// - DoEnter and DoExit when the focus enters and leaves the control (a popup or a switch
 ///   to another window neither enters nor leaves);
 /// - MouseEnter and MouseLeave, MouseUp, EnabledChanged, FontChanged, ContextMenuDone;
+/// - OnMouseDown, OnMouseUp and OnMouseMove after Qt's own handling of the mouse;
 /// - BorderPainted after each paint, with a painter on the whole window.
 template <class Base>
 class TOrvWinControlT : public TOrvComponentT<Base> {
@@ -62,6 +69,9 @@ public:
     TKeyEvent OnKeyUp;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
 
     /// Background colour (a colour value, system colours through the palette).
     TColor Color() const { return fColor; }
@@ -291,11 +301,30 @@ protected:
         MouseLeave();
     }
 
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        Base::mousePressEvent(e);
+        const QPoint p = e->position().toPoint();
+        if (OnMouseDown)
+            OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         Base::mouseReleaseEvent(e);
         const QPoint p = e->position().toPoint();
-        MouseUp(e->button(), ShiftStateOf(e->modifiers(), e->buttons() | e->button()), p.x(), p.y());
+        const TShiftState shift = ShiftStateOf(e->modifiers(), e->buttons() | e->button());
+        MouseUp(e->button(), shift, p.x(), p.y());
+        if (OnMouseUp)
+            OnMouseUp(this, e->button(), shift, p.x(), p.y());
+    }
+
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
+        Base::mouseMoveEvent(e);
+        const QPoint p = e->position().toPoint();
+        if (OnMouseMove)
+            OnMouseMove(this, ShiftStateOf(e->modifiers(), e->buttons()), p.x(), p.y());
     }
 
     void changeEvent(QEvent* e) override

@@ -27,11 +27,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 using TKeyEvent = std::function<void(QObject* sender, uint16_t& key, TShiftState shift)>;
 /// KeyPress: the character may be replaced; 0 swallows it.
 using TKeyPressEvent = std::function<void(QObject* sender, QChar& key)>;
-/// OnMouseDown / OnMouseUp: the button, the modifiers and buttons held, the point in
-/// client coordinates.
-using TMouseEvent = std::function<void(QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y)>;
-/// OnMouseMove: the modifiers and buttons held, the point in client coordinates.
-using TMouseMoveEvent = std::function<void(QObject* sender, TShiftState shift, int x, int y)>;
 
 // Virtual key codes. Letters and digits are their upper-case ASCII codes ('A', '0').
 inline constexpr uint16_t VK_BACK = 0x08;

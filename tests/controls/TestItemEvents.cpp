@@ -23,7 +23,7 @@ std::string ShiftText(TShiftState shift)
     return text;
 }
 
-TEST_F(ItemEvents, UIControlUsageRightAndBottomArePublished)
+TEST_F(ItemEvents, ColorSetUIControlUsageRightAndBottomArePublished)
 {
     TOrvUICtrl ui;
     for (TOrvItemControlBase* control : {static_cast<TOrvItemControlBase*>(box),
@@ -45,6 +45,9 @@ TEST_F(ItemEvents, UIControlUsageRightAndBottomArePublished)
         EXPECT_EQ(control->property("Right").toInt(), 450);
         EXPECT_EQ(control->property("Bottom").toInt(), 340);
     }
+    EXPECT_EQ(box->property("ColorSet").value<TOrvItemColorSet*>(), &box->ColorSet());
+    EXPECT_EQ(radios[0]->property("ColorSet").value<TOrvItemColorSet*>(), &radios[0]->ColorSet());
+    EXPECT_EQ(groupBox->property("ColorSet").value<TOrvGroupColorSet*>(), &groupBox->ColorSet());
 }
 
 TEST_F(ItemEvents, MouseEventsReportButtonShiftAndPoint)
