@@ -1,13 +1,16 @@
 #include <orvkit/calendar/OrvkitCalPanel.h>
 
+#include <orvkit/calendar/OrvkitCalAccessible.h>
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/datetime/OrvkitDateTime.h>
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocument>
 #include <QToolTip>
 #include <algorithm>
+#include <utility>
 
 namespace orv {
 
@@ -40,6 +43,7 @@ const std::array<TColor, CalColorCount>& TOrvCalPanel::DefaultColors()
 
 TOrvCalPanel::TOrvCalPanel(QWidget* parent) : TOrvCustomPanel(parent), fColors(DefaultColors())
 {
+    InstallCalAccessibleFactory();
     SetTabStop(true);
     setMouseTracking(true);
     setAutoFillBackground(true);
@@ -53,6 +57,7 @@ TOrvCalGeometry TOrvCalPanel::Geometry() const
 
 void TOrvCalPanel::SetDate(TDateTime value)
 {
+    const uint16_t oldMonth = Month(), oldYear = Year();
     if (!fGrid.SetDate(value))
         return;
     update();
@@ -61,7 +66,9 @@ void TOrvCalPanel::SetDate(TDateTime value)
         UpdateHint(*fMousePos);
     if (OnDateChange)
         OnDateChange(this);
-    emit DateChanged(Date());
+    if (!Loading())
+        emit dateChanged(Date());
+    ReportCalDateChange(*this, Month() != oldMonth || Year() != oldYear);
 }
 
 void TOrvCalPanel::SetDay(uint16_t value)
@@ -309,29 +316,52 @@ void TOrvCalPanel::mouseMoveEvent(QMouseEvent* e)
     UpdateHint(*fMousePos);
 }
 
-void TOrvCalPanel::mousePressEvent(QMouseEvent* e)
+void TOrvCalPanel::MouseDown(const QMouseEvent& e, TShiftState extra)
 {
-    TOrvCustomPanel::mousePressEvent(e);
     setFocus(Qt::MouseFocusReason);
-    const QPoint point = e->position().toPoint();
+    const QPoint point = e.position().toPoint();
     // A press need not follow a move (touch, synthetic input): the hint follows the press.
     fMousePos = point;
     UpdateHint(point);
     const TOrvCalHit hit = Geometry().HitTest(point);
     SetDate(fGrid.ClickDate(hit));
-    if (hit.Kind == echDay && (e->modifiers() & Qt::ControlModifier) && !fGrid.CurrentUnavailable()) {
+    if (hit.Kind == echDay && (e.modifiers() & Qt::ControlModifier) && !fGrid.CurrentUnavailable()) {
         fGrid.TogglePicked();
         update();
     }
+    if (OnMouseDown)
+        OnMouseDown(this, e.button(), ShiftStateOf(e.modifiers(), e.buttons()) | extra, point.x(), point.y());
+}
+
+void TOrvCalPanel::mousePressEvent(QMouseEvent* e)
+{
+    // The base would report the press before the date has moved.
+    QFrame::mousePressEvent(e);
+    fClickPending = e->button() == Qt::LeftButton;
+    MouseDown(*e, {});
     e->accept();
+}
+
+void TOrvCalPanel::mouseReleaseEvent(QMouseEvent* e)
+{
+    TOrvCustomPanel::mouseReleaseEvent(e);
+    const bool click = e->button() == Qt::LeftButton && std::exchange(fClickPending, false) &&
+                       rect().contains(e->position().toPoint());
+    if (!click)
+        return;
+    if (OnClick)
+        OnClick(this);
+    emit clicked();
 }
 
 void TOrvCalPanel::mouseDoubleClickEvent(QMouseEvent* e)
 {
-    // The second press of a double click is a press like the first.
-    mousePressEvent(e);
-    if (OnDblClick)
+    // The second press of a double click is a press like the first, but makes no click.
+    fClickPending = false;
+    MouseDown(*e, ssDouble);
+    if (e->button() == Qt::LeftButton && OnDblClick)
         OnDblClick(this);
+    e->accept();
 }
 
 void TOrvCalPanel::MouseLeave()
@@ -426,20 +456,53 @@ void TOrvCalPanel::PaintFrame(QPainter& canvas) const
     }
 }
 
+QColor TOrvCalPanel::TextColor(TOrvCalColor font, const QColor& background) const
+{
+    const QColor color = PaintColor(font);
+    if (fColors[font] != DefaultColors()[font])
+        return color;
+    // The default text colours assume a light window; greyed days need 3:1, the rest 4.5:1.
+    const bool greyed = font == eccUnavailableFont || font == eccOtherMonth;
+    return ReadableOn(color, background, greyed ? 3.0 : 4.5);
+}
+
 void TOrvCalPanel::PaintCell(QPainter& canvas, const QRect& cell, TOrvCalColor background, TOrvCalColor font,
                              const QString& text) const
 {
-    FillRect(canvas, cell, PaintColor(background));
-    DrawTextInRect(canvas, cell, text, PaintColor(font), etaCenter);
+    const QColor fill = PaintColor(background);
+    FillRect(canvas, cell, fill);
+    PaintCellText(canvas, cell, text, TextColor(font, fill));
+}
+
+void TOrvCalPanel::PaintCellText(QPainter& canvas, const QRect& cell, const QString& text, const QColor& color)
+{
+    // A text too wide or high for its cell shrinks, so that it never touches the lines,
+    // which take a cell's last column or row.
+    const QRect room =
+        cell.adjusted(kCellTextMargin, kCellTextMargin, -kCellTextMargin - 1, -kCellTextMargin - 1);
+    const QFontMetricsF metrics(canvas.font());
+    const double width = metrics.horizontalAdvance(text), height = metrics.height();
+    const double scale = std::min({1.0, room.width() / std::max(width, 1.0), room.height() / std::max(height, 1.0)});
+    if (scale >= 1.0 || room.isEmpty()) {
+        DrawTextInRect(canvas, cell, text, color, etaCenter);
+        return;
+    }
+    canvas.save();
+    QFont small = canvas.font();
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(std::max(1.0, small.pointSizeF() * scale));
+    else
+        small.setPixelSize(std::max(1, int(small.pixelSize() * scale)));
+    canvas.setFont(small);
+    DrawTextInRect(canvas, room, text, color, etaCenter);
+    canvas.restore();
 }
 
 void TOrvCalPanel::PaintWeekNumbers(QPainter& canvas, const TOrvCalGeometry& g) const
 {
     if (!g.WeekNoCol)
         return;
-    FillRect(canvas, g.CellRect(0, 0), PaintColor(eccWeekNo));
-    DrawTextInRect(canvas, g.CellRect(0, 0), CalMessageText(ecmWeekNoHeading), PaintColor(eccHeadingFont),
-                   etaCenter);
+    PaintCell(canvas, g.CellRect(0, 0), eccWeekNo, eccHeadingFont, CalMessageText(ecmWeekNoHeading));
     for (int row = 1; row <= g.Rows; ++row) {
         const int week = fGrid.RowWeekNo(row);
         PaintCell(canvas, g.CellRect(0, row), eccWeekNo, eccWeekNoFont, week > 0 ? QString::number(week) : QString());

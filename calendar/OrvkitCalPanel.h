@@ -19,10 +19,11 @@ Q_ENUM_NS(TOrvCalFrameStyle)
 /// day names and NoDisplayWeeks week rows with the tail of the previous month and the
 /// start of the next. Arrow keys and clicks move the current date, Ctrl+click picks or
 /// unpicks it, and the hint names the cell under the mouse. Every change of the date
-/// goes through SetDate, which fires OnDateChange (and DateChanged) after it.
+/// goes through SetDate, which fires OnDateChange and then dateChanged(). Date is the
+/// value a data mapper or an item delegate binds, as a date-time number.
 class TOrvCalPanel : public TOrvCustomPanel {
     Q_OBJECT
-    Q_PROPERTY(double Date READ Date WRITE SetDate NOTIFY DateChanged STORED false)
+    Q_PROPERTY(double Date READ Date WRITE SetDate NOTIFY dateChanged STORED false USER true)
     Q_PROPERTY(ushort Day READ Day WRITE SetDay STORED false)
     Q_PROPERTY(ushort Month READ Month WRITE SetMonth STORED false)
     Q_PROPERTY(ushort Year READ Year WRITE SetYear STORED false)
@@ -179,14 +180,22 @@ public:
     const TOrvCalGrid& Grid() const { return fGrid; }
 
     TNotifyEvent OnDateChange;
+    /// A left press and release on the panel (not the second of a double click).
+    TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    // OnMouseDown comes after the panel's own handling of the press: the date has moved,
+    // the focus is here.
 
 signals:
-    void DateChanged(double date);
+    /// Right after OnDateChange, never while loading.
+    void dateChanged(double date);
+    /// Right after OnClick.
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void KeyDown(uint16_t& key, TShiftState shift) override;
@@ -198,6 +207,8 @@ protected:
 private:
     /// Replaces the hint when the text under `point` differs, hiding a showing tool tip.
     void UpdateHint(QPoint point);
+    /// What a press does, the second of a double click (ssDouble) included.
+    void MouseDown(const QMouseEvent& e, TShiftState extra);
     void ApplyToolTip();
     template <class T>
     void SetAndRepaint(T& field, T value);
@@ -212,7 +223,13 @@ private:
     /// Text centred on one line in the cell.
     void PaintCell(QPainter& canvas, const QRect& cell, TOrvCalColor background, TOrvCalColor font,
                    const QString& text) const;
+    static void PaintCellText(QPainter& canvas, const QRect& cell, const QString& text, const QColor& color);
     QColor PaintColor(TOrvCalColor role) const;
+    /// A text colour at its default is drawn readable on the cell's background.
+    QColor TextColor(TOrvCalColor font, const QColor& background) const;
+
+    /// Pixels kept free round a cell's text.
+    static constexpr int kCellTextMargin = 2;
 
     TOrvCalGrid fGrid;
     std::array<TColor, CalColorCount> fColors;
@@ -223,6 +240,8 @@ private:
     int fFrameWidth = 1;
     bool fHideWeekNos = false;
     bool fShowHint = true;
+    /// A left press that a release inside the panel turns into a click.
+    bool fClickPending = false;
 };
 
 } // namespace orv

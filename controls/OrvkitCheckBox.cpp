@@ -1,5 +1,7 @@
 #include <orvkit/controls/OrvkitCheckBox.h>
 
+#include <utility>
+
 namespace orv {
 
 TOrvCustomCheckBox::TOrvCustomCheckBox(QWidget* parent, bool groupItem) : TOrvCustomSelectBtn(parent, groupItem) {}
@@ -22,17 +24,33 @@ void TOrvCustomCheckBox::SetBoxOnFocus(bool value)
         Invalidate();
 }
 
+void TOrvCustomCheckBox::SendValueSignals(TCheckBoxState old)
+{
+    if (fState == old)
+        return;
+    QAccessible::State changed;
+    changed.checked = (old == cbChecked) != (fState == cbChecked);
+    changed.checkStateMixed = (old == cbGrayed) != (fState == cbGrayed);
+    NotifyAccessibleState(changed);
+    if (Loading())
+        return;
+    emit stateChanged(fState);
+    if ((old == cbChecked) != (fState == cbChecked))
+        emit checkedChanged(fState == cbChecked);
+    if ((old == cbGrayed) != (fState == cbGrayed))
+        emit nullChanged(fState == cbGrayed);
+}
+
 void TOrvCustomCheckBox::SetState(TCheckBoxState value)
 {
     if (value == fState)
         return;
-    fState = value;
+    const TCheckBoxState old = std::exchange(fState, value);
     Click();
     Invalidate();
-    if (!Loading()) {
+    if (!Loading())
         FireStateChange();
-        emit StateChanged();
-    }
+    SendValueSignals(old);
 }
 
 void TOrvCustomCheckBox::ToggleState()
@@ -59,10 +77,12 @@ void TOrvCustomCheckBox::KeyPress(QChar& key)
     // A box of a check group has no null state of its own: the group's value has none per box.
     const bool allowNull = !IsGroupItem() && EffectiveAllowKbdNull(fAllowKbdNull);
     switch (ItemKeyPress(key, true, !ReadOnly(), allowNull)) {
-    case eikUndo:
-        fState = fEnterState;
+    case eikUndo: {
+        const TCheckBoxState old = std::exchange(fState, fEnterState);
         Invalidate();
+        SendValueSignals(old);
         break;
+    }
     case eikToggle:
         ToggleState();
         break;
@@ -79,10 +99,10 @@ void TOrvCustomCheckBox::KeyPress(QChar& key)
 
 void TOrvCustomCheckBox::MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y)
 {
-    TOrvCustomSelectBtn::MouseUp(button, shift, x, y);
     // A release outside the box is a cancelled click.
     if (button == Qt::LeftButton && isEnabled() && !ReadOnly() && rect().contains(x, y))
         SetState(fState == cbChecked ? cbUnchecked : cbChecked);
+    TOrvCustomSelectBtn::MouseUp(button, shift, x, y);
 }
 
 void TOrvCustomCheckBox::PaintMark(QPainter& canvas, const QRect& mark, const TOrvItemPaintColors& colors)
@@ -117,7 +137,7 @@ void TOrvCustomCheckBox::PaintMark(QPainter& canvas, const QRect& mark, const TO
         FrameRect(canvas, InflateRect(mark, 1, 1), frame);
 }
 
-void TOrvCheckBox::SetStateValue(int value)
+void TOrvCustomCheckBox::SetStateValue(int value)
 {
     if (value >= cbUnchecked && value <= cbGrayed)
         SetState(TCheckBoxState(value));

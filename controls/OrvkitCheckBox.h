@@ -14,8 +14,15 @@ Q_ENUM_NS(TCheckBoxState)
 
 /// A three-state check box painted by itself; the third state means null. Space toggles
 /// it, Ctrl+N makes it null, Esc returns to the state it had on entering, Enter moves on.
+///
+/// State is the value a data mapper or an item delegate binds: a model's bool or
+/// TCheckBoxState number goes in, the number comes out. (The properties whose signals
+/// this class sends are declared here; Qt's meta-object compiler wants them together.)
 class TOrvCustomCheckBox : public TOrvCustomSelectBtn {
     Q_OBJECT
+    Q_PROPERTY(int State READ StateValue WRITE SetStateValue NOTIFY stateChanged USER true)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY checkedChanged STORED false)
+    Q_PROPERTY(bool Null READ Null WRITE SetNull NOTIFY nullChanged STORED false)
     Q_PROPERTY(bool AllowKbdNull READ AllowKbdNull WRITE SetAllowKbdNull)
     Q_PROPERTY(int BoxWidth READ BoxWidth WRITE SetBoxWidth)
     Q_PROPERTY(int BoxMargin READ BoxMargin WRITE SetBoxMargin)
@@ -46,11 +53,20 @@ public:
     void ToggleState();
     /// The state saved on entering, which Esc returns to.
     TCheckBoxState EnterState() const { return fEnterState; }
+    bool Checked() const { return fState == cbChecked; }
+    void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
+    bool Null() const { return fState == cbGrayed; }
+    /// False leaves the box unchecked.
+    void SetNull(bool value) { SetState(value ? cbGrayed : cbUnchecked); }
 
     TNotifyEvent OnNull;
 
 signals:
-    void StateChanged();
+    /// Whenever State changes (as its int value), by code or by the user (Esc included),
+    /// never while loading; checkedChanged and nullChanged follow when those change.
+    void stateChanged(int state);
+    void checkedChanged(bool checked);
+    void nullChanged(bool null);
 
 protected:
     TOrvCustomCheckBox(QWidget* parent, bool groupItem);
@@ -63,6 +79,12 @@ protected:
     void MouseUp(Qt::MouseButton button, TShiftState shift, int x, int y) override;
 
 private:
+    int StateValue() const { return fState; }
+    void SetStateValue(int value);
+    /// After every change of the state: the value signals (none while loading) and the
+    /// accessibility report.
+    void SendValueSignals(TCheckBoxState old);
+
     TCheckBoxState fState = cbUnchecked;
     TCheckBoxState fEnterState = cbUnchecked;
     int fBoxWidth = 12;
@@ -71,27 +93,14 @@ private:
     TOrvCheckStyle fCheckStyle = ecsTick;
 };
 
-/// The check box with its state published.
+/// The check box as it is placed on a form.
 class TOrvCheckBox : public TOrvCustomCheckBox {
     Q_OBJECT
-    Q_PROPERTY(int State READ StateValue WRITE SetStateValue NOTIFY StateChanged)
-    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked STORED false)
-    Q_PROPERTY(bool Null READ Null WRITE SetNull STORED false)
 public:
     explicit TOrvCheckBox(QWidget* parent = nullptr) : TOrvCustomCheckBox(parent) {}
 
-    bool Checked() const { return State() == cbChecked; }
-    void SetChecked(bool value) { SetState(value ? cbChecked : cbUnchecked); }
-    bool Null() const { return State() == cbGrayed; }
-    /// False leaves the box unchecked.
-    void SetNull(bool value) { SetState(value ? cbGrayed : cbUnchecked); }
-
 protected:
     TOrvCheckBox(QWidget* parent, bool groupItem) : TOrvCustomCheckBox(parent, groupItem) {}
-
-private:
-    int StateValue() const { return State(); }
-    void SetStateValue(int value);
 };
 
 } // namespace orv

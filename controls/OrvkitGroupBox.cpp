@@ -81,9 +81,11 @@ void TOrvGroupBox::Accelerator()
 
 void TOrvGroupBox::focusInEvent(QFocusEvent* e)
 {
-    // Entering and leaving follow the focus of the whole group (FocusChanged).
+    // Entering and leaving follow the focus of the whole group (FocusChanged), which
+    // has not heard of this move yet: Shift+Tab from inside goes on past the group, from
+    // outside it enters.
     QWidget::focusInEvent(e);
-    if (e->reason() == Qt::BacktabFocusReason) {
+    if (e->reason() == Qt::BacktabFocusReason && fWithin) {
         focusNextPrevChild(false);
         return;
     }

@@ -13,6 +13,8 @@ namespace orv {
 /// to the control inside that should have it.
 class TOrvGroupBox : public TOrvItemControlBase {
     Q_OBJECT
+    // The set is edited in place; it is not a QObject, so the property is its address.
+    Q_PROPERTY(orv::TOrvGroupColorSet* ColorSet READ ColorSetAddress CONSTANT)
     Q_PROPERTY(int CaptionMargin READ CaptionMargin WRITE SetCaptionMargin)
     Q_PROPERTY(QFont CaptionFont READ CaptionFont WRITE SetCaptionFont)
 public:
@@ -20,6 +22,7 @@ public:
     ~TOrvGroupBox() override;
 
     TOrvGroupColorSet& ColorSet() const { return static_cast<TOrvGroupColorSet&>(OwnColorSet()); }
+    TOrvGroupColorSet* ColorSetAddress() const { return &ColorSet(); }
     TOrvUIClientKind UIClientKind() const override { return eukGroupBox; }
 
     /// The heading's font; the control's own font until one is assigned.

@@ -1,8 +1,10 @@
 #include <orvkit/controls/OrvkitGroupCtrls.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <utility>
 
 namespace orv {
 
@@ -101,12 +103,14 @@ void TOrvCustomItemGroup::FireStateChange()
 {
     if (OnStateChange)
         OnStateChange(this);
+    emit changed();
 }
 
 void TOrvCustomItemGroup::FireClick()
 {
     if (OnClick)
         OnClick(this);
+    emit clicked();
 }
 
 void TOrvCustomItemGroup::RebuildItems()
@@ -122,13 +126,21 @@ void TOrvCustomItemGroup::RebuildItems()
         fControls.push_back(item);
         SetUpItem(*item, int(fControls.size() - 1));
     }
-    QWidget* previous = this;
+    // Tab and Shift+Tab from an item continue from the group's place in the tab order. Qt
+    // orders only widgets that Tab may reach, so the items' own policies wait meanwhile.
+    std::vector<QWidget*> chain{this};
+    chain.insert(chain.end(), fControls.begin(), fControls.end());
+    std::vector<Qt::FocusPolicy> policies;
+    for (QWidget* w : chain) {
+        policies.push_back(w->focusPolicy());
+        w->setFocusPolicy(Qt::TabFocus);
+    }
     for (size_t i = 0; i < count; ++i) {
         fControls[i]->SetCaption(fItems[qsizetype(i)]);
-        // Tab and Shift+Tab from an item continue from the group's place in the tab order.
-        setTabOrder(previous, fControls[i]);
-        previous = fControls[i];
+        setTabOrder(chain[i], chain[i + 1]);
     }
+    for (size_t i = 0; i < chain.size(); ++i)
+        chain[i]->setFocusPolicy(policies[i]);
     ItemsRebuilt();
     LayoutItems();
     Invalidate();
@@ -224,7 +236,23 @@ QWidget* TOrvCustomItemGroup::FocusTarget() const
 {
     if (QWidget* current = ItemControl(fItemIndex); current && current->isEnabled())
         return current;
-    return TOrvGroupBox::FocusTarget();
+    // The items have no tab stops of their own: the group is their one stop.
+    for (TOrvCustomSelectBtn* item : fControls)
+        if (item->isEnabled() && item->isVisibleTo(this))
+            return item;
+    return nullptr;
+}
+
+void TOrvCustomItemGroup::GroupKeyDown(uint16_t& key, TShiftState shift)
+{
+    TOrvGroupBox::KeyDown(key, shift);
+    const int step = ArrowStep(key, shift, layoutDirection() == Qt::RightToLeft);
+    if (step == 0)
+        return;
+    const std::vector<QWidget*> ring(fControls.begin(), fControls.end());
+    if (QWidget* next = StepInRing(ring, QApplication::focusWidget(), step))
+        next->setFocus(Qt::OtherFocusReason);
+    key = 0;
 }
 
 void TOrvCustomItemGroup::DoEnter()
@@ -338,12 +366,23 @@ void TOrvCustomRadioGroup::SetItemIndex(int value)
         return;
     }
     value = std::clamp(value, -1, ItemCount() - 1);
-    if (value != ItemIndex()) {
+    const int old = ItemIndex();
+    if (value != old) {
         StoreItemIndex(value);
         CheckItemAt(value);
-        emit ItemIndexChanged();
     }
     FireStateChange();
+    SendIndexSignals(old);
+}
+
+void TOrvCustomRadioGroup::SendIndexSignals(int old)
+{
+    const int now = ItemIndex();
+    if (Loading() || now == old)
+        return;
+    emit itemIndexChanged(now);
+    if ((old == -1) != (now == -1))
+        emit nullChanged(now == -1);
 }
 
 void TOrvCustomRadioGroup::SetNull(bool value)
@@ -354,8 +393,10 @@ void TOrvCustomRadioGroup::SetNull(bool value)
 
 void TOrvCustomRadioGroup::ItemsRebuilt()
 {
-    StoreItemIndex(std::min(ItemIndex(), ItemCount() - 1));
+    const int old = ItemIndex();
+    StoreItemIndex(std::min(old, ItemCount() - 1));
     CheckItemAt(ItemIndex());
+    SendIndexSignals(old);
 }
 
 void TOrvCustomRadioGroup::ItemClicked(TOrvCustomSelectBtn& item)
@@ -372,13 +413,15 @@ void TOrvCustomRadioGroup::ItemClicked(TOrvCustomSelectBtn& item)
     }
     StoreItemIndex(old);
     CheckItemAt(old);
-    emit ItemIndexChanged();
+    SendIndexSignals(chosen);
 }
 
 void TOrvCustomRadioGroup::UndoToEntry()
 {
+    const int old = ItemIndex();
     StoreItemIndex(std::clamp(EnterIndex(), -1, ItemCount() - 1));
     CheckItemAt(ItemIndex());
+    SendIndexSignals(old);
 }
 
 // ---- TOrvCustomCheckGroup
@@ -415,11 +458,21 @@ void TOrvCustomCheckGroup::ApplyValueToBoxes()
     });
 }
 
-void TOrvCustomCheckGroup::FireValueChange()
+void TOrvCustomCheckGroup::FireValueChange(TOrvLongBitList oldValue, bool oldNull)
 {
     if (OnValueChange)
         OnValueChange(this);
-    emit ValueChanged();
+    SendValueSignals(oldValue, oldNull);
+}
+
+void TOrvCustomCheckGroup::SendValueSignals(TOrvLongBitList oldValue, bool oldNull)
+{
+    if (Loading())
+        return;
+    if (fValue != oldValue)
+        emit valueChanged(fValue);
+    if (fNull != oldNull)
+        emit nullChanged(fNull);
 }
 
 void TOrvCustomCheckGroup::SetAsBitList(TOrvLongBitList value)
@@ -431,11 +484,11 @@ void TOrvCustomCheckGroup::SetAsBitList(TOrvLongBitList value)
     value &= BoxMask();
     if (value == fValue)
         return;
-    fValue = value;
-    fNull = false;
+    const TOrvLongBitList oldValue = std::exchange(fValue, value);
+    const bool oldNull = std::exchange(fNull, false);
     ApplyValueToBoxes();
     FireStateChange();
-    FireValueChange();
+    FireValueChange(oldValue, oldNull);
 }
 
 QString TOrvCustomCheckGroup::AsBitString() const
@@ -463,12 +516,14 @@ void TOrvCustomCheckGroup::SetNull(bool value)
     if (value == fNull)
         return;
     fNull = value;
-    if (!value)
+    if (!value) {
+        SendValueSignals(fValue, true);
         return;
-    fValue = 0;
+    }
+    const TOrvLongBitList oldValue = std::exchange(fValue, 0);
     ApplyValueToBoxes();
     FireStateChange();
-    FireValueChange();
+    FireValueChange(oldValue, false);
 }
 
 void TOrvCustomCheckGroup::SetBox(int index)
@@ -496,8 +551,10 @@ bool TOrvCustomCheckGroup::BoxIsSet(int index) const
 
 void TOrvCustomCheckGroup::ItemsRebuilt()
 {
+    const TOrvLongBitList oldValue = fValue;
     fValue &= BoxMask();
     ApplyValueToBoxes();
+    SendValueSignals(oldValue, fNull);
 }
 
 void TOrvCustomCheckGroup::ItemClicked(TOrvCustomSelectBtn& item)
@@ -509,10 +566,10 @@ void TOrvCustomCheckGroup::ItemClicked(TOrvCustomSelectBtn& item)
     for (int i = 0; i < ItemCount(); ++i)
         if (static_cast<TOrvGroupCheck*>(ItemControl(i))->Checked())
             value |= 1u << unsigned(i);
-    fValue = value;
+    const TOrvLongBitList oldValue = std::exchange(fValue, value);
     // The group shows the user's ticks now, so it is no longer null.
-    fNull = false;
-    FireValueChange();
+    const bool oldNull = std::exchange(fNull, false);
+    FireValueChange(oldValue, oldNull);
 }
 
 void TOrvCustomCheckGroup::UndoToEntry()

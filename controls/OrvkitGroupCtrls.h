@@ -69,6 +69,12 @@ public:
     TOrvItemEnabledEvent OnItemEnabled;
     TOrvItemColorEvent OnItemColor;
 
+signals:
+    /// Right after OnClick.
+    void clicked();
+    /// Right after OnStateChange.
+    void changed();
+
 protected:
     TOrvCustomItemGroup(QWidget* parent, int maxItems);
 
@@ -82,7 +88,9 @@ protected:
     virtual void UndoToEntry() = 0;
     /// Ctrl+N with AllowKbdNull.
     virtual void MakeNull() = 0;
+    /// OnStateChange, then changed().
     void FireStateChange();
+    /// OnClick, then clicked().
     void FireClick();
     int IndexOf(const QObject* item) const;
     void StoreItemIndex(int value) { fItemIndex = value; }
@@ -96,8 +104,9 @@ protected:
 
     /// The key handling of the group, also for characters typed on an item.
     void KeyPress(QChar& key) override;
-    /// For the items: the group's key-down after the item's own.
-    void GroupKeyDown(uint16_t& key, TShiftState shift) { TOrvGroupBox::KeyDown(key, shift); }
+    /// For the items: the group's key-down after the item's own; the arrow keys move the
+    /// focus to the previous or next item (which a radio item then checks).
+    void GroupKeyDown(uint16_t& key, TShiftState shift);
     void GroupKeyPress(QChar& key) { KeyPress(key); }
 
     void Loaded() override;
@@ -179,9 +188,12 @@ public:
     explicit TOrvGroupCheck(TOrvCustomItemGroup& group);
 };
 
-/// A group of radio buttons with one selected index, or none (null).
+/// A group of radio buttons with one selected index, or none (null). ItemIndex is the
+/// value a data mapper or an item delegate binds.
 class TOrvCustomRadioGroup : public TOrvCustomItemGroup {
     Q_OBJECT
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged USER true)
+    Q_PROPERTY(bool Null READ Null WRITE SetNull NOTIFY nullChanged STORED false)
 public:
     explicit TOrvCustomRadioGroup(QWidget* parent = nullptr);
 
@@ -194,7 +206,11 @@ public:
     TOrvBeforeItemChangeEvent OnBeforeChange;
 
 signals:
-    void ItemIndexChanged();
+    /// Whenever ItemIndex changes, by code or by the user (Esc and a refused choice
+    /// included), never while loading.
+    void itemIndexChanged(int itemIndex);
+    /// Whenever Null changes, by code or by the user, never while loading.
+    void nullChanged(bool null);
 
 protected:
     TOrvCustomSelectBtn* CreateItem() override;
@@ -206,20 +222,25 @@ protected:
 private:
     /// Checks the item at the index (none for −1) without a click.
     void CheckItemAt(int index);
+    /// After every change of the index: the value signals (none while loading).
+    void SendIndexSignals(int old);
 };
 
 class TOrvRadioGroup : public TOrvCustomRadioGroup {
     Q_OBJECT
-    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY ItemIndexChanged)
-    Q_PROPERTY(bool Null READ Null WRITE SetNull STORED false)
 public:
     using TOrvCustomRadioGroup::TOrvCustomRadioGroup;
 };
 
 /// A group of up to 32 check boxes holding a 32-bit value, bit k for box k, or null.
+/// AsBitList is the value a data mapper or an item delegate binds.
 class TOrvCustomCheckGroup : public TOrvCustomItemGroup {
     Q_OBJECT
     Q_PROPERTY(orv::ItemDrawingEnums::TOrvCheckStyle CheckStyle READ CheckStyle WRITE SetCheckStyle)
+    Q_PROPERTY(bool Null READ Null WRITE SetNull NOTIFY nullChanged)
+    Q_PROPERTY(uint AsBitList READ AsBitList WRITE SetAsBitList NOTIFY valueChanged USER true)
+    Q_PROPERTY(QString AsBitString READ AsBitString WRITE SetAsBitString STORED false)
+    Q_PROPERTY(int AsInteger READ AsInteger WRITE SetAsInteger STORED false)
 public:
     static constexpr int kMaxBoxes = 32;
 
@@ -252,7 +273,10 @@ public:
     TNotifyEvent OnValueChange;
 
 signals:
-    void ValueChanged();
+    /// Whenever the value (AsBitList) changes, by code or by a tick, never while loading.
+    void valueChanged(uint value);
+    /// Whenever Null changes, by code or by a tick, never while loading.
+    void nullChanged(bool null);
 
 protected:
     TOrvCustomSelectBtn* CreateItem() override;
@@ -264,7 +288,10 @@ protected:
 private:
     uint32_t BoxMask() const;
     void ApplyValueToBoxes();
-    void FireValueChange();
+    /// OnValueChange, then the value signals.
+    void FireValueChange(TOrvLongBitList oldValue, bool oldNull);
+    /// After every change of the value or the null flag (none while loading).
+    void SendValueSignals(TOrvLongBitList oldValue, bool oldNull);
 
     TOrvLongBitList fValue = 0;
     bool fNull = false;
@@ -273,10 +300,6 @@ private:
 
 class TOrvCheckGroup : public TOrvCustomCheckGroup {
     Q_OBJECT
-    Q_PROPERTY(bool Null READ Null WRITE SetNull)
-    Q_PROPERTY(uint AsBitList READ AsBitList WRITE SetAsBitList NOTIFY ValueChanged)
-    Q_PROPERTY(QString AsBitString READ AsBitString WRITE SetAsBitString STORED false)
-    Q_PROPERTY(int AsInteger READ AsInteger WRITE SetAsInteger STORED false)
 public:
     using TOrvCustomCheckGroup::TOrvCustomCheckGroup;
 };

@@ -1,10 +1,13 @@
 #include <orvkit/controls/OrvkitItemControl.h>
 
+#include <orvkit/controls/OrvkitItemAccessible.h>
+
 #include <QEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QShortcutEvent>
+#include <algorithm>
 
 namespace orv {
 
@@ -32,6 +35,38 @@ TOrvItemKeyAction ItemKeyRule(QChar& key, const TOrvItemKeyContext& context)
     return action;
 }
 
+int ArrowStep(uint16_t key, TShiftState shift, bool rightToLeft)
+{
+    if (shift & (ssShift | ssCtrl | ssAlt))
+        return 0;
+    switch (key) {
+    case VK_UP:
+        return -1;
+    case VK_DOWN:
+        return 1;
+    case VK_LEFT:
+        return rightToLeft ? 1 : -1;
+    case VK_RIGHT:
+        return rightToLeft ? -1 : 1;
+    default:
+        return 0;
+    }
+}
+
+QWidget* StepInRing(const std::vector<QWidget*>& ring, const QWidget* current, int step)
+{
+    const auto n = std::ssize(ring);
+    const auto at = std::find(ring.begin(), ring.end(), current) - ring.begin();
+    if (at == n || step == 0)
+        return nullptr;
+    for (qsizetype i = 1; i < n; ++i) {
+        QWidget* candidate = ring[size_t(((at + step * i) % n + n) % n)];
+        if (candidate->isEnabled() && candidate->isVisible())
+            return candidate;
+    }
+    return nullptr;
+}
+
 // ---- TOrvItemControlBase
 
 TOrvItemControlBase::TOrvItemControlBase(std::unique_ptr<TOrvItemColorSet> colorSet, QWidget* parent)
@@ -39,7 +74,10 @@ TOrvItemControlBase::TOrvItemControlBase(std::unique_ptr<TOrvItemColorSet> color
 {
     fColorSet->Hook([this] { ColorSetChanged(); }, [this] { Redraw(); }, [this] { ParentColorRequested(); },
                     [this] { SetParentFont(true); });
+    InstallItemAccessibleFactory();
     SetTabStop(true);
+    // OnMouseMove reports moves without a button too.
+    setMouseTracking(true);
 }
 
 TOrvItemControlBase::~TOrvItemControlBase()
@@ -109,7 +147,18 @@ void TOrvItemControlBase::SetReadOnly(bool value)
     const bool noTabStop = EffectiveNavigation().NoTabStopOnReadOnly;
     SetTabStop(noTabStop || !value ? !value : true);
     Invalidate();
+    QAccessible::State changed;
+    changed.readOnly = true;
+    NotifyAccessibleState(changed);
     ReadOnlyChanged();
+}
+
+void TOrvItemControlBase::NotifyAccessibleState(const QAccessible::State& changed)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TOrvItemControlBase::SetTransparent(bool value)
@@ -239,9 +288,35 @@ void TOrvItemControlBase::changeEvent(QEvent* e)
 
 void TOrvItemControlBase::mousePressEvent(QMouseEvent* e)
 {
-    if (e->button() == Qt::LeftButton && isEnabled())
+    if (e->button() == Qt::LeftButton && isEnabled() && FocusOnPress())
         setFocus(Qt::MouseFocusReason);
     TOrvWinControlT::mousePressEvent(e);
+    e->accept();
+}
+
+void TOrvItemControlBase::mouseReleaseEvent(QMouseEvent* e)
+{
+    TOrvWinControlT::mouseReleaseEvent(e);
+    e->accept();
+}
+
+void TOrvItemControlBase::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton && OnDblClick)
+        OnDblClick(this);
+    if (e->button() == Qt::LeftButton && isEnabled() && FocusOnPress())
+        setFocus(Qt::MouseFocusReason);
+    if (OnMouseDown) {
+        const QPoint p = e->position().toPoint();
+        OnMouseDown(this, e->button(), ShiftStateOf(e->modifiers(), e->buttons()) | ssDouble, p.x(), p.y());
+    }
+    e->accept();
+}
+
+void TOrvItemControlBase::mouseMoveEvent(QMouseEvent* e)
+{
+    TOrvWinControlT::mouseMoveEvent(e);
+    e->accept();
 }
 
 void TOrvItemControlBase::paintEvent(QPaintEvent*)
@@ -287,12 +362,14 @@ void TOrvCustomSelectBtn::Click()
         return;
     if (OnClick)
         OnClick(this);
+    emit clicked();
 }
 
 void TOrvCustomSelectBtn::FireStateChange()
 {
     if (OnStateChange)
         OnStateChange(this);
+    emit changed();
 }
 
 void TOrvCustomSelectBtn::PaintControl(QPainter& canvas)

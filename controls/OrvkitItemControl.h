@@ -5,10 +5,12 @@
 #include <orvkit/framework/OrvkitControl.h>
 #include <orvkit/framework/OrvkitUICtrl.h>
 
+#include <QAccessible>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 namespace orv {
 
@@ -31,6 +33,14 @@ struct TOrvItemKeyContext {
 /// Names the action of Enter, Esc, Space and Ctrl+N; a key that asks for one is swallowed.
 TOrvItemKeyAction ItemKeyRule(QChar& key, const TOrvItemKeyContext& context);
 
+/// The step an arrow key takes among the buttons of a group: −1 for Up and Left, +1 for
+/// Down and Right (Left and Right swapped when reading right to left), 0 for other keys
+/// and with Shift, Ctrl or Alt held.
+int ArrowStep(uint16_t key, TShiftState shift, bool rightToLeft);
+/// The button `step` places on from `current` in `ring`, going round, that can take the
+/// focus (enabled and shown); none when no other can.
+QWidget* StepInRing(const std::vector<QWidget*>& ring, const QWidget* current, int step);
+
 /// The colours a check box, radio button or group paints with: the background and state
 /// switches of one set and the item colours of the same set.
 struct TOrvItemPaintColors {
@@ -41,9 +51,15 @@ struct TOrvItemPaintColors {
 /// The base of the self-painted selection controls and group boxes: its own colour set or
 /// an attached UI control's, the focused, hot and in-update states, read-only with the
 /// tab-stop rule of the edits, a caption with an accelerator, and transparency.
+///
+/// Only a left press takes the focus by mouse: Qt's own focus on click stays off.
 class TOrvItemControlBase : public TOrvWinControlT<QWidget>, public IOrvUIClient {
     Q_OBJECT
     Q_PROPERTY(QString Version READ Version STORED false)
+    Q_PROPERTY(orv::TOrvUICtrl* UICtrl READ UICtrl WRITE SetUICtrl)
+    Q_PROPERTY(orv::TOrvUIUsageTypes UIUsage READ UIUsage WRITE SetUIUsage)
+    Q_PROPERTY(int Right READ Right WRITE SetRight STORED false)
+    Q_PROPERTY(int Bottom READ Bottom WRITE SetBottom STORED false)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
@@ -74,6 +90,10 @@ public:
     void SetRight(int value) { move(value - width(), y()); }
     void SetBottom(int value) { move(x(), value - height()); }
 
+    /// Whether Tab stops at the control. Without a tab stop a left press still focuses it.
+    bool TabStop() const { return focusPolicy() & Qt::TabFocus; }
+    void SetTabStop(bool value) { setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus); }
+
     bool Focused() const { return fFocused; }
     bool MouseOver() const { return fMouseOver; }
     bool InUpdate() const { return fInUpdate; }
@@ -93,6 +113,11 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseExit;
     TOrvSpecialColorEvent OnSpecialColor;
+    // OnMouseDown comes after the control's own handling of the press (a left press has
+    // taken the focus), the second press of a double click with ssDouble after OnDblClick;
+    // OnMouseUp after the release's (a check box has toggled).
+    /// A double click with the left button.
+    TNotifyEvent OnDblClick;
 
 protected:
     TOrvItemControlBase(std::unique_ptr<TOrvItemColorSet> colorSet, QWidget* parent);
@@ -120,10 +145,14 @@ protected:
     virtual void ReadOnlyChanged() {}
     /// The caption's accelerator was pressed.
     virtual void Accelerator() { setFocus(Qt::ShortcutFocusReason); }
+    /// Whether a left press focuses the control.
+    virtual bool FocusOnPress() const { return false; }
     /// Paints the control unless in update; the background is already there.
     virtual void PaintControl(QPainter& canvas) = 0;
     /// Sets or clears mouse-over; a change repaints while hot tracking is on.
     void SetMouseOver(bool value);
+    /// Tells assistive technology, when any listens, which states have changed.
+    void NotifyAccessibleState(const QAccessible::State& changed);
 
     void DoEnter() override;
     void DoExit() override;
@@ -135,11 +164,16 @@ protected:
 
     bool event(QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    // The control's mouse events are its own: none reaches the parent.
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+
     std::unique_ptr<TOrvItemColorSet> fColorSet;
     QPointer<TOrvUICtrl> fUICtrl;
     TOrvUIUsageTypes fUIUsage = TOrvUIUsageTypes::All();
@@ -157,6 +191,8 @@ private:
 /// or circle) beside the caption, and the focus rectangle.
 class TOrvCustomSelectBtn : public TOrvItemControlBase {
     Q_OBJECT
+    // The set is edited in place; it is not a QObject, so the property is its address.
+    Q_PROPERTY(orv::TOrvItemColorSet* ColorSet READ ColorSetAddress CONSTANT)
     Q_PROPERTY(int CaptionGap READ CaptionGap WRITE SetCaptionGap)
     Q_PROPERTY(int FrameGap READ FrameGap WRITE SetFrameGap)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
@@ -187,6 +223,13 @@ public:
 
     /// Where the mark and caption go now.
     TOrvItemGeometry Geometry() const;
+    TOrvItemColorSet* ColorSetAddress() const { return &ColorSet(); }
+
+signals:
+    /// Right after OnClick.
+    void clicked();
+    /// Right after OnStateChange.
+    void changed();
 
 protected:
     TOrvCustomSelectBtn(QWidget* parent, bool groupItem);
@@ -204,8 +247,10 @@ protected:
     virtual int MarkWidth() const = 0;
     /// Paints the box or circle in the rectangle.
     virtual void PaintMark(QPainter& canvas, const QRect& mark, const TOrvItemPaintColors& colors) = 0;
-    /// Host Changed, then OnClick; nothing while loading.
+    /// Host Changed, then OnClick and clicked(); nothing while loading.
     virtual void Click();
+    bool FocusOnPress() const override { return true; }
+    /// OnStateChange, then changed().
     void FireStateChange();
 
     void PaintControl(QPainter& canvas) override;

@@ -28,7 +28,11 @@ void TOrvRadioBtn::SetChecked(bool value)
     }
     Invalidate();
     FireStateChange();
-    emit CheckedChanged(value);
+    QAccessible::State changed;
+    changed.checked = true;
+    NotifyAccessibleState(changed);
+    if (!Loading())
+        emit checkedChanged(value);
 }
 
 void TOrvRadioBtn::DoEnter()
@@ -42,6 +46,21 @@ void TOrvRadioBtn::ReadOnlyChanged()
 {
     if (!ReadOnly() && hasFocus())
         SetChecked(true);
+}
+
+void TOrvRadioBtn::KeyDown(uint16_t& key, TShiftState shift)
+{
+    TOrvCustomSelectBtn::KeyDown(key, shift);
+    const int step = ArrowStep(key, shift, layoutDirection() == Qt::RightToLeft);
+    if (step == 0 || IsGroupItem() || !parentWidget())
+        return;
+    std::vector<QWidget*> ring;
+    for (TOrvRadioBtn* sibling : parentWidget()->findChildren<TOrvRadioBtn*>(Qt::FindDirectChildrenOnly))
+        if (!sibling->IsGroupItem())
+            ring.push_back(sibling);
+    if (QWidget* next = StepInRing(ring, this, step))
+        next->setFocus(Qt::OtherFocusReason);
+    key = 0;
 }
 
 void TOrvRadioBtn::KeyPress(QChar& key)

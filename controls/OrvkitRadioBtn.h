@@ -9,7 +9,7 @@ namespace orv {
 /// it takes the focus unless read-only. There is no null state.
 class TOrvRadioBtn : public TOrvCustomSelectBtn {
     Q_OBJECT
-    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY CheckedChanged)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked NOTIFY checkedChanged USER true)
     Q_PROPERTY(int RadioMargin READ RadioMargin WRITE SetRadioMargin)
 public:
     static constexpr int kDiameter = 12;
@@ -25,7 +25,8 @@ public:
     void SetChecked(bool value);
 
 signals:
-    void CheckedChanged(bool checked);
+    /// Whenever Checked changes, by code or by the user, never while loading.
+    void checkedChanged(bool checked);
 
 protected:
     TOrvRadioBtn(QWidget* parent, bool groupItem);
@@ -35,6 +36,9 @@ protected:
     void Accelerator() override { setFocus(Qt::ShortcutFocusReason); }
     void DoEnter() override;
     void ReadOnlyChanged() override;
+    /// The arrow keys move to the previous or next radio button of the same parent (a
+    /// group moves among its own items).
+    void KeyDown(uint16_t& key, TShiftState shift) override;
     void KeyPress(QChar& key) override;
 
 private:

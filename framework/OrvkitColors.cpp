@@ -1,6 +1,8 @@
 #include <orvkit/framework/OrvkitColors.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace orv {
 
@@ -91,6 +93,45 @@ TColor QColorToColor(const QColor& color)
     const QColor rgb = color.toRgb();
     return static_cast<TColor>(uint32_t(rgb.red()) | (uint32_t(rgb.green()) << 8) |
                                (uint32_t(rgb.blue()) << 16));
+}
+
+namespace {
+
+double RelativeLuminance(const QColor& c)
+{
+    const auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+QColor Mix(const QColor& from, const QColor& to, double t)
+{
+    const auto mix = [t](int a, int b) { return int(std::lround(a + (b - a) * t)); };
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& text, const QColor& background, double ratio)
+{
+    if (ContrastRatio(text, background) >= ratio)
+        return text;
+    const QColor black(Qt::black), white(Qt::white);
+    const QColor target = ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
+    if (ContrastRatio(target, background) < ratio)
+        return target;
+    // The least move towards the target that reaches the ratio.
+    double low = 0, high = 1;
+    for (int i = 0; i < 16; ++i) {
+        const double mid = (low + high) / 2;
+        (ContrastRatio(Mix(text, target, mid), background) >= ratio ? high : low) = mid;
+    }
+    return Mix(text, target, high);
 }
 
 } // namespace orv

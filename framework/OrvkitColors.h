@@ -75,4 +75,10 @@ TColor ColorToRGB(TColor color, const QPalette& palette);
 /// The plain colour value of an RGB colour (alpha dropped).
 TColor QColorToColor(const QColor& color);
 
+/// The contrast of two colours as the accessibility guidelines measure it, 1 to 21.
+double ContrastRatio(const QColor& a, const QColor& b);
+/// `text` itself when it has at least `ratio` against `background`, else the colour
+/// nearest to it, towards black or white, that has (or comes closest when none can).
+QColor ReadableOn(const QColor& text, const QColor& background, double ratio);
+
 } // namespace orv
