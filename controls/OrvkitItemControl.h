@@ -86,10 +86,6 @@ public:
     TOrvAlignCaption AlignCaption() const { return fAlignCaption; }
     void SetAlignCaption(TOrvAlignCaption value);
 
-    /// Moves the control so that its right (bottom) edge lies there, without resizing it.
-    void SetRight(int value) { move(value - width(), y()); }
-    void SetBottom(int value) { move(x(), value - height()); }
-
     /// Whether Tab stops at the control. Without a tab stop a left press still focuses it.
     bool TabStop() const { return focusPolicy() & Qt::TabFocus; }
     void SetTabStop(bool value) { setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus); }

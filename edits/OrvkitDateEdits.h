@@ -68,7 +68,7 @@ class TOrvDateEdit : public TOrvYearEdit {
     Q_OBJECT
     Q_PROPERTY(double Date READ Date WRITE SetDate NOTIFY dateChanged USER true)
     Q_PROPERTY(double AsDateTime READ AsDateTime WRITE SetAsDateTime STORED false)
-    Q_PROPERTY(quint64 AsFileTime READ AsFileTime WRITE SetAsFileTime STORED false)
+    Q_PROPERTY(quint64 AsFileTime READ AsFileTime WRITE WriteAsFileTime STORED false)
     Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth STORED false)
     Q_PROPERTY(uint16_t Day READ Day WRITE SetDay STORED false)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
@@ -95,6 +95,8 @@ public:
     /// 100-nanosecond ticks since 1601; 0 for dates up to 1601-01-01.
     uint64_t AsFileTime() const;
     void SetAsFileTime(uint64_t value);
+    /// SetAsFileTime for writes through Qt's property system, which never raise.
+    void WriteAsFileTime(uint64_t value) { WriteFromQt(*this, "AsFileTime", [&] { SetAsFileTime(value); }); }
 
     void SetYear(uint16_t value) override;
     uint16_t Month() const { return fMonth; }

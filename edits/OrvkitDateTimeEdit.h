@@ -103,6 +103,11 @@ public:
     void SetSecond(uint16_t value) { fTimeEdit->SetSecond(value); }
     uint16_t Millisecond() const { return fTimeEdit->Millisecond(); }
     void SetMillisecond(uint16_t value) { fTimeEdit->SetMillisecond(value); }
+    // The same for writes through Qt's property system, which never raise.
+    void WriteHour(uint16_t value) { fTimeEdit->WriteHour(value); }
+    void WriteMinute(uint16_t value) { fTimeEdit->WriteMinute(value); }
+    void WriteSecond(uint16_t value) { fTimeEdit->WriteSecond(value); }
+    void WriteMillisecond(uint16_t value) { fTimeEdit->WriteMillisecond(value); }
 
     /// Either child has the focus.
     bool Focused() const;
@@ -241,10 +246,10 @@ class TOrvDateTimeEdit : public TOrvBaseDateTimeEdit {
     Q_PROPERTY(uint16_t Year READ Year WRITE SetYear STORED false)
     Q_PROPERTY(uint16_t Month READ Month WRITE SetMonth STORED false)
     Q_PROPERTY(uint16_t Day READ Day WRITE SetDay STORED false)
-    Q_PROPERTY(uint16_t Hour READ Hour WRITE SetHour STORED false)
-    Q_PROPERTY(uint16_t Minute READ Minute WRITE SetMinute STORED false)
-    Q_PROPERTY(uint16_t Second READ Second WRITE SetSecond STORED false)
-    Q_PROPERTY(uint16_t Millisecond READ Millisecond WRITE SetMillisecond STORED false)
+    Q_PROPERTY(uint16_t Hour READ Hour WRITE WriteHour STORED false)
+    Q_PROPERTY(uint16_t Minute READ Minute WRITE WriteMinute STORED false)
+    Q_PROPERTY(uint16_t Second READ Second WRITE WriteSecond STORED false)
+    Q_PROPERTY(uint16_t Millisecond READ Millisecond WRITE WriteMillisecond STORED false)
     Q_PROPERTY(orv::TOrvUICtrl* UICtrl READ UICtrl WRITE SetUICtrl)
     Q_PROPERTY(orv::TOrvUIUsageTypes UIUsage READ UIUsage WRITE SetUIUsage)
     // The date edit's set, edited in place (the time edit follows it); not a QObject.

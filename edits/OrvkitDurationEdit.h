@@ -83,9 +83,19 @@ public:
     /// Whether CustomThousands belongs in a stored layout: only with CustomSeparators. (Qt 6
     /// properties cannot make STORED depend on a value, so this is the test to ask.)
     bool StoreCustomThousands() const { return fCustomSeparators; }
-    void SetCustomThousands(QChar value) { Update(fCustomThousands, value); }
+    /// As AssignSeparator sets them: never a character the text could not be read with,
+    /// and the other separator's character swaps the two.
+    void SetCustomThousands(QChar value)
+    {
+        if (AssignSeparator(fCustomThousands, fCustomDecimal, value))
+            DoDisplay();
+    }
     QChar CustomDecimal() const { return fCustomDecimal; }
-    void SetCustomDecimal(QChar value) { Update(fCustomDecimal, value); }
+    void SetCustomDecimal(QChar value)
+    {
+        if (AssignSeparator(fCustomDecimal, fCustomThousands, value))
+            DoDisplay();
+    }
 
     const QString& SuffixWeeks() const { return fSuffixes[dtWeeks]; }
     void SetSuffixWeeks(const QString& value) { SetSuffix(dtWeeks, value); }

@@ -69,13 +69,13 @@ void TOrvBaseNumericEdit::SetCustomSeparators(bool value)
 
 void TOrvBaseNumericEdit::SetCustomThousands(QChar value)
 {
-    if (AssignChanged(fCustomThousands, value))
+    if (AssignSeparator(fCustomThousands, fCustomDecimal, value))
         DoDisplay();
 }
 
 void TOrvBaseNumericEdit::SetCustomDecimal(QChar value)
 {
-    if (AssignChanged(fCustomDecimal, value))
+    if (AssignSeparator(fCustomDecimal, fCustomThousands, value))
         DoDisplay();
 }
 

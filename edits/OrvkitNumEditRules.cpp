@@ -40,6 +40,17 @@ TOrvSeparatorScope::~TOrvSeparatorScope()
     FormatSettings.DecimalSeparator = fDecimal;
 }
 
+bool AssignSeparator(QChar& separator, QChar& other, QChar value)
+{
+    static const QString kTaken = QStringLiteral("+-()eE");
+    if (value.isNull() || value.isDigit() || kTaken.contains(value) || value == separator)
+        return false;
+    if (value == other)
+        other = separator;
+    separator = value;
+    return true;
+}
+
 QString ZeroPadSigned(const QString& text, int width)
 {
     if (!text.isEmpty() && IsSignChar(text.front()))

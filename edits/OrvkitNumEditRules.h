@@ -51,6 +51,10 @@ inline bool IsAsciiDigit(QChar c)
 /// Pads an integer-style text with "0" on the left to `width`; a leading sign stays in
 /// front and the digits are padded to one less. Separators are not repeated in the padding.
 QString ZeroPadSigned(const QString& text, int width);
+/// Sets one of a number's two separators to `value` unless the text could not be read back
+/// with it (empty, a digit, a sign, a bracket or an exponent mark); taking the other
+/// separator's character swaps the two, so they never coincide. True when anything changed.
+bool AssignSeparator(QChar& separator, QChar& other, QChar value);
 
 /// "= ", "<> ", "> ", ">= ", "< " or "<= ".
 QString ComparisonPrefix(TOrvComparisonType type);

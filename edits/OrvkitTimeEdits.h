@@ -14,10 +14,10 @@ class TOrvTimeEdit : public TOrvDateEditBase {
     Q_PROPERTY(double Time READ Time WRITE SetTime NOTIFY timeChanged USER true)
     Q_PROPERTY(double AsDateTime READ AsDateTime WRITE SetAsDateTime STORED false)
     Q_PROPERTY(double AsTime READ AsTime WRITE SetAsTime STORED false)
-    Q_PROPERTY(uint16_t Hour READ Hour WRITE SetHour STORED false)
-    Q_PROPERTY(uint16_t Minute READ Minute WRITE SetMinute STORED false)
-    Q_PROPERTY(uint16_t Second READ Second WRITE SetSecond STORED false)
-    Q_PROPERTY(uint16_t Millisecond READ Millisecond WRITE SetMillisecond STORED false)
+    Q_PROPERTY(uint16_t Hour READ Hour WRITE WriteHour STORED false)
+    Q_PROPERTY(uint16_t Minute READ Minute WRITE WriteMinute STORED false)
+    Q_PROPERTY(uint16_t Second READ Second WRITE WriteSecond STORED false)
+    Q_PROPERTY(uint16_t Millisecond READ Millisecond WRITE WriteMillisecond STORED false)
     Q_PROPERTY(double BoundLower READ BoundLower WRITE SetBoundLower)
     Q_PROPERTY(double BoundUpper READ BoundUpper WRITE SetBoundUpper)
     Q_PROPERTY(orv::DateEditEnums::TOrvTimeFormatType FormatType READ FormatType WRITE SetFormatType)
@@ -49,6 +49,11 @@ public:
     void SetMinute(uint16_t value) { SetPart(&TParts::minute, value); }
     void SetSecond(uint16_t value) { SetPart(&TParts::second, value); }
     void SetMillisecond(uint16_t value) { SetPart(&TParts::millisecond, value); }
+    // The same for writes through Qt's property system, which never raise.
+    void WriteHour(uint16_t value) { WriteFromQt(*this, "Hour", [&] { SetHour(value); }); }
+    void WriteMinute(uint16_t value) { WriteFromQt(*this, "Minute", [&] { SetMinute(value); }); }
+    void WriteSecond(uint16_t value) { WriteFromQt(*this, "Second", [&] { SetSecond(value); }); }
+    void WriteMillisecond(uint16_t value) { WriteFromQt(*this, "Millisecond", [&] { SetMillisecond(value); }); }
 
     TDateTime BoundLower() const { return fBoundLower; }
     void SetBoundLower(TDateTime value) { fBoundLower = value; }

@@ -6,12 +6,26 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <exception>
 #include <functional>
 
 namespace orv {
 
 /// A notification event: the sender only.
 using TNotifyEvent = std::function<void(QObject* sender)>;
+
+/// Runs a setter for a write through Qt's property system (Designer, data mappers, QML),
+/// where nothing may be thrown: a failure leaves the value as the setter left it, which
+/// raises before it changes anything, and becomes a warning naming the property.
+template <class Setter>
+void WriteFromQt(const QObject& object, const char* property, Setter&& setter) noexcept
+{
+    try {
+        setter();
+    } catch (const std::exception& e) {
+        qWarning("%s.%s: %s", object.metaObject()->className(), property, e.what());
+    }
+}
 
 inline namespace ComponentEnums {
 Q_NAMESPACE

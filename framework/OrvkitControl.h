@@ -3,6 +3,7 @@
 #include <orvkit/framework/OrvkitColors.h>
 #include <orvkit/framework/OrvkitComponent.h>
 #include <orvkit/framework/OrvkitDrawing.h>
+#include <orvkit/framework/OrvkitGeometry.h>
 #include <orvkit/framework/OrvkitKeys.h>
 
 #include <QContextMenuEvent>
@@ -132,8 +133,11 @@ public:
     int Top() const { return this->y(); }
     int Width() const { return this->width(); }
     int Height() const { return this->height(); }
-    int Right() const { return this->x() + this->width(); }
-    int Bottom() const { return this->y() + this->height(); }
+    int Right() const { return SaturatedAdd(this->x(), this->width()); }
+    int Bottom() const { return SaturatedAdd(this->y(), this->height()); }
+    /// Moves the control so that its right (bottom) edge lies there, without resizing it.
+    virtual void SetRight(int value) { MoveRightTo(*this, value); }
+    virtual void SetBottom(int value) { MoveBottomTo(*this, value); }
     void SetLeft(int value) { this->move(value, this->y()); }
     void SetTop(int value) { this->move(this->x(), value); }
     void SetWidth(int value) { this->resize(value, this->height()); }

@@ -416,7 +416,7 @@ void TOrvCustomEdit::SetNull(bool value)
 
 void TOrvCustomEdit::SetMaxLength(int value)
 {
-    fMaxLength = std::max(value, 0);
+    fMaxLength = std::clamp(value, 0, kMaxTypingLimit);
 }
 
 bool TOrvCustomEdit::TypingLimitReached() const
@@ -667,7 +667,7 @@ TOrvBaseEdit::TOrvBaseEdit(QWidget* parent) : TOrvCustomEdit(parent)
 
 void TOrvBaseEdit::SetMaxLength(int value)
 {
-    if (std::max(value, 0) == MaxLength())
+    if (std::clamp(value, 0, kMaxTypingLimit) == MaxLength())
         return;
     TOrvCustomEdit::SetMaxLength(value);
     DoDisplay();

@@ -89,14 +89,9 @@ public:
     void SetAutoSelect(bool value) { fAutoSelect = value; }
     bool AutoSelectClick() const { return fAutoSelectClick; }
     virtual void SetAutoSelectClick(bool value) { fAutoSelectClick = value; }
-    int Right() const { return x() + width(); }
-    int Bottom() const { return y() + height(); }
     /// The width at which the edit shows `text` whole in its font and style, digits
     /// counted at the widest digit's advance so that any number of that shape fits.
     int WidthForText(const QString& text) const;
-    /// Moves the edit so that its right (bottom) edge lies there, without resizing it.
-    virtual void SetRight(int value) { move(value - width(), y()); }
-    virtual void SetBottom(int value) { move(x(), value - height()); }
 
     int Sign() const { return fSign; }
     bool Focused() const { return fFocused; }
@@ -202,9 +197,11 @@ class TOrvCustomEdit : public TOrvCustomStartEdit {
 public:
     explicit TOrvCustomEdit(QWidget* parent = nullptr);
 
-    /// The typing limit, 0 for none. Like the host edit's limit it stops typing and cuts
-    /// pasted text, but a text set by code is shown whole.
+    /// The typing limit, 0 for none, at most kMaxTypingLimit. Like the host edit's limit it
+    /// stops typing and cuts pasted text, but a text set by code is shown whole.
     int MaxLength() const { return fMaxLength; }
+    /// The native edit's own limit, which no typing limit passes.
+    static constexpr int kMaxTypingLimit = 32767;
     virtual void SetMaxLength(int value);
 
     TAlignment Alignment() const { return fAlignment; }

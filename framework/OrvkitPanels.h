@@ -18,9 +18,6 @@ class TOrvCustomPanel : public TOrvWinControlT<QFrame> {
 public:
     explicit TOrvCustomPanel(QWidget* parent = nullptr);
 
-    /// Moves the panel so that its right (bottom) edge lies there, without resizing it.
-    void SetRight(int value) { move(value - width(), y()); }
-    void SetBottom(int value) { move(x(), value - height()); }
     QString Version() const;
 
     const QString& Caption() const { return fCaption; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <orvkit/framework/OrvkitComponent.h>
+#include <orvkit/framework/OrvkitGeometry.h>
 
 #include <QTimer>
 #include <QToolButton>
@@ -28,11 +29,11 @@ public:
     /// Whether a held button is repeating now.
     bool Repeating() const { return fRepeat.isActive(); }
 
-    int Right() const { return x() + width(); }
-    int Bottom() const { return y() + height(); }
+    int Right() const { return SaturatedAdd(x(), width()); }
+    int Bottom() const { return SaturatedAdd(y(), height()); }
     /// Moves the button so that its right (bottom) edge lies there, without resizing it.
-    void SetRight(int value) { move(value - width(), y()); }
-    void SetBottom(int value) { move(x(), value - height()); }
+    void SetRight(int value) { MoveRightTo(*this, value); }
+    void SetBottom(int value) { MoveBottomTo(*this, value); }
     QString Version() const;
 
     bool Flat() const { return autoRaise(); }

@@ -146,6 +146,15 @@ void TMonkey::Fail(const std::string& what)
 {
     std::ostringstream out;
     out << fClass.name << ": step " << fStep << ": " << what << "\n  last steps:\n" << RecentSteps();
+    out << "  properties:";
+    for (const QMetaProperty& p : SuiteProperties(*fControl, false)) {
+        try {
+            out << ' ' << p.name() << '=' << Utf8(p.read(fControl).toString());
+        } catch (...) {
+            out << ' ' << p.name() << "=<throws>";
+        }
+    }
+    out << '\n';
     throw TMonkeyFailure{out.str()};
 }
 
