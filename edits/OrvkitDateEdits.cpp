@@ -215,9 +215,30 @@ void TOrvDateEdit::SetFormatType(TOrvDateFormatType value)
     DoDisplay();
 }
 
+namespace {
+
+/// Whether every date shown in `picture` reads back through it as the same text.
+bool ReadableDateFormat(const QString& picture)
+{
+    const TOrvScopedValue raise(GlobalRaiseDateErrors, true);
+    try {
+        for (const TDateTime probe : {MakeDate(2026, 12, 28), MakeDate(2001, 2, 3), MakeDate(1999, 9, 30)}) {
+            const QString shown = DateToFormatText(picture, probe);
+            if (shown.isEmpty() || DateToFormatText(picture, TextToDateFmt(shown, picture)) != shown)
+                return false;
+        }
+    } catch (const EConvertError&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void TOrvDateEdit::SetFormat(const QString& value)
 {
-    if (value == fFormat)
+    // A picture whose text could not be read back would show one date and hold another.
+    if (value == fFormat || !ReadableDateFormat(value))
         return;
     if (fFormatType != edfCustom) {
         if (Designing())

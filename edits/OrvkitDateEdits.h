@@ -116,7 +116,8 @@ public:
     TOrvDateFormatType FormatType() const { return fFormatType; }
     void SetFormatType(TOrvDateFormatType value);
     const QString& Format() const { return fFormat; }
-    /// Takes effect for edfCustom only.
+    /// Takes effect for edfCustom only; a picture whose text would not read back as itself
+    /// is ignored.
     void SetFormat(const QString& value);
     bool StoreFormat() const { return fFormatType == edfCustom; }
     bool ImplyHistoric() const { return fImplyHistoric; }

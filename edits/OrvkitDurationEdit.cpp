@@ -6,6 +6,7 @@
 #include <orvkit/datetime/OrvkitDurations.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 
 namespace orv {
@@ -109,6 +110,14 @@ void TOrvDurationEdit::SetLastDurationType(TOrvDurationType value)
 
 void TOrvDurationEdit::SetSuffix(TOrvDurationType unit, const QString& value)
 {
+    // The typed unit decides how a number is stored, so a word must name one unit only and
+    // hold nothing a number is made of.
+    const QString word = value.trimmed();
+    if (word.isEmpty() || std::any_of(word.begin(), word.end(), [](QChar c) { return c.isDigit() || c.isPunct(); }))
+        return;
+    for (size_t other = 0; other < fSuffixes.size(); ++other)
+        if (other != size_t(unit) && fSuffixes[other].trimmed().compare(word, Qt::CaseInsensitive) == 0)
+            return;
     Update(fSuffixes[unit], value);
 }
 

@@ -5,6 +5,9 @@
 #include <orvkit/edits/OrvkitNumEditRules.h>
 #include <orvkit/framework/OrvkitEdit.h>
 
+#include <cmath>
+#include <type_traits>
+
 namespace orv {
 
 /// Reports a bounds violation of a value edit: OnBoundsError with the text and the type
@@ -43,6 +46,11 @@ protected:
     template <typename T>
     void StoreValue(T& field, T value)
     {
+        // An infinity or NaN has no text that reads back; it is ignored.
+        if constexpr (std::is_floating_point_v<T>) {
+            if (!std::isfinite(value))
+                return;
+        }
         if (value == field && !this->Null())
             return;
         field = value;

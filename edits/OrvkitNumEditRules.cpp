@@ -4,6 +4,7 @@
 #include <orvkit/core/OrvkitFormatSettings.h>
 #include <orvkit/core/OrvkitMath.h>
 
+#include <cmath>
 #include <QCoreApplication>
 #include <algorithm>
 #include <limits>
@@ -104,12 +105,25 @@ QString FormatFixed(Extended x, const TOrvFixedFormat& format)
     return format.Trimmed ? FloatToTrimmedText(x, format.Decimals) : FloatToFixedText(x, format.Decimals);
 }
 
+bool ShowsZero(const QString& number)
+{
+    bool digits = false;
+    for (const QChar c : number) {
+        if (c >= u'1' && c <= u'9')
+            return false;
+        digits = digits || c == u'0';
+    }
+    return digits;
+}
+
 QString DecorateMagnitude(const QString& magnitude, Extended x, const TOrvFloatDecoration& decoration)
 {
-    if (magnitude.isEmpty() && decoration.BlankWhenZero)
-        return magnitude;
-    const bool negative = x < 0;
-    const bool positiveSign = x > 0 && decoration.ShowPosSign;
+    // A value that shows as zero is treated as zero, so that the text reads back as itself.
+    const bool zero = magnitude.isEmpty() || ShowsZero(magnitude);
+    if (zero && decoration.BlankWhenZero)
+        return QString();
+    const bool negative = x < 0 && !zero;
+    const bool positiveSign = x > 0 && !zero && decoration.ShowPosSign;
     QString text = magnitude;
     if (decoration.ZeroPadWidth > 0) {
         // A sign takes one place of the width; brackets count as one sign.
@@ -191,7 +205,8 @@ Extended ScaledOf(Extended stored, Extended scale)
 Extended NormalScale(Extended scale)
 {
     const Extended magnitude = std::fabs(scale);
-    return FloatIsZero(magnitude) ? 1 : magnitude;
+    // No scale that loses the value: zero, an infinity or NaN becomes 1.
+    return FloatIsZero(magnitude) || !std::isfinite(magnitude) ? 1 : magnitude;
 }
 
 QString BoundsMessage(TOrvBoundsValidationtype type, const QString& boundText)

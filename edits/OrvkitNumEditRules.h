@@ -72,6 +72,9 @@ struct TOrvFixedFormat {
 /// The fixed-point routine the format asks for.
 QString FormatFixed(Extended x, const TOrvFixedFormat& format);
 
+/// Whether a number's text has digits and all of them are 0 ("0.00", "-000", "0E+0").
+bool ShowsZero(const QString& number);
+
 /// What a float edit puts around the text of a magnitude.
 struct TOrvFloatDecoration {
     bool BlankWhenZero = false;
@@ -123,7 +126,7 @@ Extended ReadStoredFloat(const TOrvFloatReading& reading);
 
 /// The stored value over the scale, 0 when the scale counts as zero.
 Extended ScaledOf(Extended stored, Extended scale);
-/// The magnitude of a new scale; one that counts as zero becomes 1.
+/// The magnitude of a new scale; one that counts as zero, an infinity or NaN becomes 1.
 Extended NormalScale(Extended scale);
 
 template <typename T>

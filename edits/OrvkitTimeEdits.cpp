@@ -65,9 +65,32 @@ void TOrvTimeEdit::SetFormatType(TOrvTimeFormatType value)
     DoDisplay();
 }
 
+namespace {
+
+/// Whether every time shown in `picture` reads back, leniently, as the same text.
+bool ReadableTimeFormat(const QString& picture)
+{
+    const TOrvScopedValue raise(GlobalRaiseDateErrors, true);
+    try {
+        for (const TDateTime probe : {MakeTime(0, 0, 0, 0), MakeTime(7, 5, 9, 0), MakeTime(12, 34, 56, 789),
+                                      MakeTime(23, 59, 58, 0)}) {
+            const QString shown = TimeToFormatText(picture, probe);
+            if (shown.isEmpty() || TimeToFormatText(picture, TextToTime(shown, true)) != shown ||
+                TimeToFormatText(picture, TextToTime(shown, false)) != shown)
+                return false;
+        }
+    } catch (const EConvertError&) {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void TOrvTimeEdit::SetFormat(const QString& value)
 {
-    if (value == fFormat)
+    // A picture whose text could not be read back would show one time and hold another.
+    if (value == fFormat || !ReadableTimeFormat(value))
         return;
     fFormat = value;
     DoDisplay();

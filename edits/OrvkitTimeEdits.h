@@ -64,6 +64,7 @@ public:
     void SetFormatType(TOrvTimeFormatType value);
     const QString& Format() const { return fFormat; }
     /// The picture shown with etfCustom.
+    /// A picture whose text would not read back as itself is ignored.
     void SetFormat(const QString& value);
     /// Only digits and the time and decimal separators can be typed.
     bool NumericOnly() const { return fNumericOnly; }

@@ -130,6 +130,30 @@ TEST(ReadBack, SeparatorsThatWouldMakeTheTextAmbiguousAreRefused)
     EXPECT_NE(d.CustomDecimal(), d.CustomThousands());
 }
 
+TEST(ReadBack, PicturesAndUnitWordsThatCannotBeReadBackAreRefused)
+{
+    const TOrvScopedValue settings(FormatSettings, EnglishFormatSettings());
+    TOrvTimeEdit t;
+    t.SetFormatType(etfCustom);
+    t.SetFormat(QStringLiteral("hh.nn"));
+    for (const char* unreadable : {"(", "dd/mm/yyyy", ""}) {
+        t.SetFormat(QString::fromLatin1(unreadable));
+        EXPECT_EQ(t.Format(), QStringLiteral("hh.nn")) << unreadable;
+    }
+    TOrvDateEdit d;
+    d.SetFormatType(edfCustom);
+    d.SetFormat(QStringLiteral("yyyy-mm-dd"));
+    d.SetFormat(QStringLiteral("hh:nn"));
+    EXPECT_EQ(d.Format(), QStringLiteral("yyyy-mm-dd"));
+    TOrvDurationEdit u;
+    u.SetSuffixWeeks(u.SuffixHrs());
+    EXPECT_EQ(u.SuffixWeeks(), QStringLiteral("weeks")) << "a word names one unit only";
+    u.SetSuffixWeeks(QStringLiteral("12"));
+    EXPECT_EQ(u.SuffixWeeks(), QStringLiteral("weeks"));
+    u.SetSuffixWeeks(QStringLiteral("wk"));
+    EXPECT_EQ(u.SuffixWeeks(), QStringLiteral("wk"));
+}
+
 TEST(Robustness, ANullTextLongerThanMaxLengthShowsWhole)
 {
     TOrvFloatEdit f;

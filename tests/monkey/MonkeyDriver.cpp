@@ -302,8 +302,14 @@ void TMonkey::PropertyStep()
     const QMetaProperty p = properties[size_t(Pick(int(properties.size())))];
     const QMetaType type = p.metaType();
     QVariant value;
-    if (p.isEnumType() || (type.flags() & QMetaType::IsEnumeration)) {
-        value = QVariant(Pick(12) - 2);
+    if (p.isEnumType()) {
+        // Values of the enumeration only: its setters take what its type can hold.
+        const QMetaEnum e = p.enumerator();
+        if (e.keyCount() == 0)
+            return;
+        value = QVariant(e.value(Pick(e.keyCount())));
+    } else if (type.flags() & QMetaType::IsEnumeration) {
+        return;
     } else {
         switch (type.id()) {
         case QMetaType::Bool:
