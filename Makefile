@@ -15,7 +15,9 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps bench-deps fuzz-deps configure build test demo bench fuzz sanitize clean
+MONKEY_STEPS ?= 20000
+
+.PHONY: all deps bench-deps fuzz-deps configure build test demo bench fuzz sanitize monkey clean
 
 all: build
 
@@ -69,6 +71,14 @@ sanitize: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Every control class driven by MONKEY_STEPS random steps under ASan+UBSan (tests/monkey);
+# CTest runs a short form of it in `make test` and `make sanitize`.
+monkey: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORVKIT_SANITIZE=ON $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target monkey
+	QT_QPA_PLATFORM=offscreen UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  $(ASAN_BUILD)/tests/monkey --steps $(MONKEY_STEPS)
 
 # Each target runs FUZZ_SECONDS on its seed corpus (fuzz/corpus/<name>, read only);
 # what it finds on the way goes to $(FUZZ_BUILD)/corpus/<name>.
