@@ -43,6 +43,7 @@ void TOrvGroupBox::SetCaptionFont(const QFont& value)
 
 void TOrvGroupBox::SetCaptionMargin(int value)
 {
+    value = ClampCoordinate(value);
     if (value == fCaptionMargin)
         return;
     fCaptionMargin = value;

@@ -77,6 +77,7 @@ void TOrvCustomItemGroup::SetItemGap(int value)
 
 void TOrvCustomItemGroup::SetItemMargin(int value)
 {
+    value = ClampCoordinate(value);
     if (value == fItemMargin)
         return;
     fItemMargin = value;
@@ -85,6 +86,7 @@ void TOrvCustomItemGroup::SetItemMargin(int value)
 
 void TOrvCustomItemGroup::SetTopMargin(int value)
 {
+    value = ClampCoordinate(value);
     if (value == fTopMargin)
         return;
     fTopMargin = value;

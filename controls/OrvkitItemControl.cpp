@@ -344,13 +344,14 @@ TOrvCustomSelectBtn::TOrvCustomSelectBtn(QWidget* parent, bool groupItem)
 
 TOrvItemGeometry TOrvCustomSelectBtn::Geometry() const
 {
+    // Each part within what Qt's geometry holds, so no sum of them can overflow.
     TOrvItemGeometry g;
     g.ClientWidth = width();
     g.ClientHeight = height();
-    g.MarkWidth = MarkWidth();
-    g.MarkMargin = fMarkMargin;
-    g.CaptionGap = fCaptionGap;
-    g.Inset = fFrameStyle != efsNone ? fFrameGap + OwnColorSet().BorderSize() : 0;
+    g.MarkWidth = ClampCoordinate(MarkWidth());
+    g.MarkMargin = ClampCoordinate(fMarkMargin);
+    g.CaptionGap = ClampCoordinate(fCaptionGap);
+    g.Inset = fFrameStyle != efsNone ? ClampCoordinate(int64_t(fFrameGap) + OwnColorSet().BorderSize()) : 0;
     g.CaptionLeft = CaptionLeft();
     g.WordWrap = fWordWrap;
     return g;

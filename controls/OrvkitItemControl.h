@@ -199,9 +199,10 @@ public:
     TOrvItemColorSet& ColorSet() const { return OwnColorSet(); }
 
     int CaptionGap() const { return fCaptionGap; }
-    void SetCaptionGap(int value) { SetAndRepaint(fCaptionGap, value); }
+    // Gaps and margins stay within Qt's coordinates, so that no layout sum overflows.
+    void SetCaptionGap(int value) { SetAndRepaint(fCaptionGap, ClampCoordinate(value)); }
     int FrameGap() const { return fFrameGap; }
-    void SetFrameGap(int value) { SetAndRepaint(fFrameGap, value); }
+    void SetFrameGap(int value) { SetAndRepaint(fFrameGap, ClampCoordinate(value)); }
     bool WordWrap() const { return fWordWrap; }
     void SetWordWrap(bool value) { SetAndRepaint(fWordWrap, value); }
     TOrvFrameStyle FrameStyle() const { return fFrameStyle; }
@@ -239,7 +240,7 @@ protected:
         Invalidate();
     }
     int MarkMargin() const { return fMarkMargin; }
-    void SetMarkMargin(int value) { fMarkMargin = value; }
+    void SetMarkMargin(int value) { fMarkMargin = ClampCoordinate(value); }
     virtual int MarkWidth() const = 0;
     /// Paints the box or circle in the rectangle.
     virtual void PaintMark(QPainter& canvas, const QRect& mark, const TOrvItemPaintColors& colors) = 0;
