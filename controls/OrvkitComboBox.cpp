@@ -187,8 +187,10 @@ void TOrvCustomComboBox::ApplyLineEditSettings()
         setCompleter(complete);
     }
     // Connected once per line edit; a new style may bring a new one.
-    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { Guarded([&] { TextEdited(text); }); },
-            Qt::UniqueConnection);
+    if (fConnectedEdit == edit)
+        return;
+    fConnectedEdit = edit;
+    connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { Guarded([&] { TextEdited(text); }); });
 }
 
 void TOrvCustomComboBox::SetItemIndex(int value)

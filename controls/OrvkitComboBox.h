@@ -7,6 +7,7 @@
 #include <orvkit/framework/OrvkitValueNotifier.h>
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStringList>
 #include <memory>
@@ -278,6 +279,7 @@ private:
 
     std::unique_ptr<TOrvComboColorSet> fColorSet;
     QPointer<TOrvUICtrl> fUICtrl;
+    QPointer<QLineEdit> fConnectedEdit;
     TOrvUIUsageTypes fUIUsage = TOrvUIUsageTypes::All();
     TOrvValueNotifier fValueNotifier;
     TOrvComboStyle fStyle = csDropDown;
