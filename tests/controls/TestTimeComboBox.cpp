@@ -106,18 +106,17 @@ TEST_F(TimeCombo, StepsWrapWithinTheDay)
 {
     const struct {
         TDateTime start;
-        void (TOrvTimeComboBox::*step)(Extended);
-        Extended amount;
+        void (*step)(TOrvTimeComboBox&);
         TDateTime result;
     } cases[] = {
-        {T(23, 0), &TOrvTimeComboBox::AddHours, 2, T(1, 0)},
-        {T(0, 10), &TOrvTimeComboBox::SubtractMinutes, 30, T(23, 40)},
-        {T(12, 0), &TOrvTimeComboBox::AddSeconds, 90, T(12, 1, 30)},
-        {T(1, 0), &TOrvTimeComboBox::SubtractHours, 49, T(0, 0)},
+        {T(23, 0), [](TOrvTimeComboBox& c) { c.AddHours(2); }, T(1, 0)},
+        {T(0, 10), [](TOrvTimeComboBox& c) { c.SubtractMinutes(30); }, T(23, 40)},
+        {T(12, 0), [](TOrvTimeComboBox& c) { c.AddSeconds(90); }, T(12, 1, 30)},
+        {T(1, 0), [](TOrvTimeComboBox& c) { c.SubtractHours(49); }, T(0, 0)},
     };
     for (const auto& c : cases) {
         combo->SetTime(c.start);
-        (combo->*c.step)(c.amount);
+        c.step(*combo);
         EXPECT_NEAR(combo->Time(), c.result, 1e-9) << c.start;
     }
     combo->SetTime(T(10, 0));
