@@ -2,6 +2,7 @@
 
 #include "CalendarsPage.h"
 #include "ChecksPage.h"
+#include "ComboBoxesPage.h"
 #include "EditsPage.h"
 #include "SpinEditsPage.h"
 
@@ -47,7 +48,7 @@ TForm1::TForm1(QWidget* parent, const TDemoRandom& random) : QWidget(parent)
     fPC->setObjectName(QStringLiteral("PC"));
     QWidget* edits = AddPage(tr("Edits"), QStringLiteral("Edits"));
     AddPage(tr("Other Edits"), QStringLiteral("OtherEdits"));
-    AddPage(tr("ComboBoxes"), QStringLiteral("ComboBoxes"));
+    QWidget* comboBoxes = AddPage(tr("ComboBoxes"), QStringLiteral("ComboBoxes"));
     QWidget* spinEdits = AddPage(tr("SpinEdits"), QStringLiteral("SpinEdits"));
     AddPage(tr("Calculators"), QStringLiteral("Calculators"));
     QWidget* calendars = AddPage(tr("Calendars"), QStringLiteral("TabSheet1"));
@@ -71,6 +72,7 @@ TForm1::TForm1(QWidget* parent, const TDemoRandom& random) : QWidget(parent)
     CreateComponents();
     const TDemoShared shared{*fOrvUICtrl1, *fGrpUICtrl, *fOrvStateCtrl1};
     const TEditsPage editsPage = BuildEditsPage(*edits, shared);
+    BuildComboBoxesPage(*comboBoxes, shared);
     BuildSpinEditsPage(*spinEdits, shared);
     BuildCalendarsPage(*calendars);
     BuildChecksPage(*checks, shared);

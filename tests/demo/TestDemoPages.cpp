@@ -1,6 +1,8 @@
 #include <orvkit/calendar/OrvkitCalPanel.h>
 #include <orvkit/controls/OrvkitCheckBox.h>
+#include <orvkit/controls/OrvkitDateTimeComboBox.h>
 #include <orvkit/controls/OrvkitGroupCtrls.h>
+#include <orvkit/controls/OrvkitStateComboBox.h>
 #include <orvkit/datetime/OrvkitDateTime.h>
 #include <orvkit/demo/ControlsMain.h>
 #include <orvkit/edits/OrvkitDateTimeEdit.h>
@@ -10,6 +12,7 @@
 
 #include <QLabel>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -56,6 +59,8 @@ QString ShownText(const QWidget& control)
         return dateTime->DateTimeStr();
     if (auto* item = qobject_cast<const TOrvItemControlBase*>(&control))
         return item->Caption();
+    if (auto* combo = qobject_cast<const QComboBox*>(&control))
+        return combo->currentText();
     if (auto* edit = qobject_cast<const QLineEdit*>(&control))
         return edit->text();
     if (auto* label = qobject_cast<const QLabel*>(&control))
@@ -104,6 +109,15 @@ const TPlacedControl kPlaced[] = {
     {"Edits", "OrvDateTimeEdit1", {577, 64, 147, 22}, "10/03/2026 14:30", "Date & Time Edit", csLeft},
     {"Edits", "OrvFloatEdit2", {573, 280, 87, 22}, "0.0000", "Float Edit with Auto Thousands Separators:", csLeft},
     {"Edits", "OrvFloatEdit3", {573, 307, 87, 22}, "0.00", "Float Edit with Forced 2 Decimal Places", csLeft},
+    {"ComboBoxes", "Combo1", {105, 22, 135, 22}, "Item 1", "csDropDown:", csLeft},
+    {"ComboBoxes", "Combo2", {365, 22, 136, 22}, "Item 4", "csDropDownList:", csLeft},
+    {"ComboBoxes", "FSCombo", {167, 296, 136, 22}, "Item 3", "Change Font Size:", csLeft},
+    {"ComboBoxes", "OrvMonthComboBox1", {105, 59, 135, 22}, "March", "Month Combo:", csLeft},
+    {"ComboBoxes", "OrvDOWComboBox1", {105, 97, 135, 22}, "Tuesday", "Day of Week:", csLeft},
+    {"ComboBoxes", "OrvTimeComboBox1", {105, 172, 103, 22}, "14:30", "Time Combo:", csLeft},
+    {"ComboBoxes", "OrvStateComboBox1", {105, 205, 173, 22}, "Unknown", "State Combo:", csLeft},
+    {"ComboBoxes", "DisplayRG", {285, 65, 265, 44}, "", nullptr, csNone},
+    {"ComboBoxes", "StateRG", {291, 201, 265, 28}, "", nullptr, csNone},
     {"SpinEdits", "LeftSE", {156, 38, 94, 22}, "25", "Left", csAbove},
     {"SpinEdits", "CentreSE", {283, 38, 94, 22}, "46", "Centre", csAbove},
     {"SpinEdits", "RightSE", {409, 38, 94, 22}, "78", "Right", csAbove},
@@ -162,7 +176,7 @@ TEST(DemoPages, CaptionsSitBesideTheirControlsAndFocusThem)
 TEST(DemoPages, NothingOnAFilledPageOverlapsAnotherWidgetOrLeavesThePage)
 {
     const auto form = MakeForm();
-    for (const char* pageName : {"Edits", "SpinEdits", "TabSheet1", "TabSheet3"}) {
+    for (const char* pageName : {"Edits", "ComboBoxes", "SpinEdits", "TabSheet1", "TabSheet3"}) {
         QWidget* page = Control(*form, pageName);
         ASSERT_NE(page, nullptr);
         form->PC()->setCurrentWidget(page);
@@ -266,6 +280,10 @@ const struct {
     {"OrvFloatSpinEdit1", false, true}, {"FlatSpinBtnsCB", false, false}, {"OrvCheckBox1", false, true},
     {"OrvCheckBox4", false, true},     {"OrvCheckBox5", false, true},     {"OrvCheckBox6", false, true},
     {"OrvCheckBox7", false, true},     {"OrvCheckBox8", false, true},     {"OrvCheckGroup2", true, true},
+    {"Combo1", false, true},           {"Combo2", false, true},           {"FSCombo", false, true},
+    {"OrvMonthComboBox1", false, true}, {"OrvDOWComboBox1", false, true}, {"OrvTZComboBox1", false, true},
+    {"OrvTimeComboBox1", false, true}, {"OrvStateComboBox1", false, true}, {"DisplayRG", true, false},
+    {"StateRG", true, false},
 };
 
 /// The UI control a control takes its style from; the date-time edit's children carry it.
@@ -281,6 +299,8 @@ TOrvUICtrl* UICtrlOf(QWidget& control)
         return edit->UICtrl();
     if (auto* item = qobject_cast<TOrvItemControlBase*>(&control))
         return item->UICtrl();
+    if (auto* combo = qobject_cast<TOrvCustomComboBox*>(&control))
+        return combo->UICtrl();
     return nullptr;
 }
 
@@ -403,6 +423,44 @@ TEST(DemoPages, SettingsOfTheEditsPage)
     EXPECT_EQ(ip->Alignment(), taCenter);
     EXPECT_FALSE(form->findChild<TOrvCustomEdit*>(QStringLiteral("OrvTimeEdit1"))->StoreValue());
     EXPECT_TRUE(form->findChild<TOrvCustomEdit*>(QStringLiteral("OrvPosEdit1"))->StoreValue());
+}
+
+} // namespace
+
+namespace {
+
+TEST(DemoPages, TheComboBoxesPageRadioGroupsSwitchTheirCombos)
+{
+    const auto form = MakeForm();
+    auto* month = form->findChild<TOrvMonthComboBox*>(QStringLiteral("OrvMonthComboBox1"));
+    auto* dow = form->findChild<TOrvDOWComboBox*>(QStringLiteral("OrvDOWComboBox1"));
+    auto* state = form->findChild<TOrvStateComboBox*>(QStringLiteral("OrvStateComboBox1"));
+    auto* display = form->findChild<TOrvRadioGroup*>(QStringLiteral("DisplayRG"));
+    auto* country = form->findChild<TOrvRadioGroup*>(QStringLiteral("StateRG"));
+    auto* zone = form->findChild<TOrvTZComboBox*>(QStringLiteral("OrvTZComboBox1"));
+    ASSERT_TRUE(month && dow && state && display && country && zone);
+    form->PC()->setCurrentWidget(month->parentWidget());
+    QApplication::processEvents();
+    EXPECT_EQ(display->ItemIndex(), 2);
+    EXPECT_EQ(country->ItemIndex(), 0);
+    EXPECT_GT(zone->count(), 300);
+    EXPECT_TRUE(zone->UseLocal());
+    EXPECT_EQ(zone->currentText(), zone->DisplayName());
+    EXPECT_EQ(month->DropDownCount(), 12);
+
+    QTest::mouseClick(display->ItemControl(0), Qt::LeftButton);
+    EXPECT_EQ(month->MonthFormat(), emfNumeric);
+    EXPECT_EQ(month->currentText(), QStringLiteral("3"));
+    EXPECT_EQ(dow->currentText(), QStringLiteral("3"));
+    QTest::mouseClick(country->ItemControl(1), Qt::LeftButton);
+    EXPECT_EQ(state->StateCountry(), stUSA);
+    EXPECT_EQ(state->count(), 63);
+    EXPECT_EQ(state->ItemIndex(), 0);
+
+    // The state control switches the combo boxes with the other controls.
+    form->SetControlsReadOnly(true);
+    EXPECT_TRUE(month->ReadOnly());
+    EXPECT_TRUE(state->ReadOnly());
 }
 
 } // namespace
