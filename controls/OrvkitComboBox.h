@@ -17,7 +17,11 @@ class QStyleOptionViewItem;
 namespace orv {
 
 /// How typed letters are cased.
+inline namespace ComboBoxEnums {
+Q_NAMESPACE
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+Q_ENUM_NS(TEditCharCase)
+} // namespace ComboBoxEnums
 
 /// An item of an owner-drawn list is to be painted in `rect`.
 using TDrawItemEvent =
@@ -54,7 +58,7 @@ class TOrvCustomComboBox : public TOrvWinControlT<QComboBox>, public IOrvUIClien
     Q_PROPERTY(int Right READ Right WRITE SetRight STORED false)
     Q_PROPERTY(int Bottom READ Bottom WRITE SetBottom STORED false)
     Q_PROPERTY(bool ItemIndexChange READ ItemIndexChange WRITE SetItemIndexChange)
-    Q_PROPERTY(orv::TEditCharCase CharCase READ CharCase WRITE SetCharCase)
+    Q_PROPERTY(orv::ComboBoxEnums::TEditCharCase CharCase READ CharCase WRITE SetCharCase)
     Q_PROPERTY(orv::TOrvComboStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex NOTIFY itemIndexChanged USER true)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)

@@ -4,7 +4,11 @@
 
 namespace orv {
 
+inline namespace StateComboBoxEnums {
+Q_NAMESPACE
 enum TOrvStateCountry { stAustralia, stUSA, stCanada };
+Q_ENUM_NS(TOrvStateCountry)
+} // namespace StateComboBoxEnums
 
 /// A state or territory of Australia, the USA or Canada, listed and shown by full name or
 /// by postal abbreviation. Entry 0 is the unknown entry; 1..StateNumber the country's
@@ -12,7 +16,7 @@ enum TOrvStateCountry { stAustralia, stUSA, stCanada };
 /// that begins with the text, letter case ignored.
 class TOrvStateComboBox : public TOrvCustomComboBox {
     Q_OBJECT
-    Q_PROPERTY(orv::TOrvStateCountry StateCountry READ StateCountry WRITE SetStateCountry)
+    Q_PROPERTY(orv::StateComboBoxEnums::TOrvStateCountry StateCountry READ StateCountry WRITE SetStateCountry)
     Q_PROPERTY(bool UseFullName READ UseFullName WRITE SetUseFullName)
     Q_PROPERTY(QString StateAbbrev READ StateAbbrev WRITE SetStateAbbrev NOTIFY stateChanged USER true)
     Q_PROPERTY(QString StateFull READ StateFull WRITE SetStateFull)

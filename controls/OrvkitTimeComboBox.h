@@ -8,7 +8,11 @@
 
 namespace orv {
 
+inline namespace TimeComboBoxEnums {
+Q_NAMESPACE
 enum TOrvTimeInterval { ti5min, ti10min, ti15min, ti20min, ti30min, ti1hr, ti2hr };
+Q_ENUM_NS(TOrvTimeInterval)
+} // namespace TimeComboBoxEnums
 
 /// A time of day typed or picked from a list of times at a fixed interval between a start
 /// and an end time. The list holds the multiples of the interval from midnight within
@@ -28,7 +32,7 @@ class TOrvTimeComboBox : public TOrvCustomComboBox {
     Q_PROPERTY(int Millisecond READ Millisecond WRITE SetMillisecondValue STORED false)
     Q_PROPERTY(double StartTime READ StartTime WRITE SetStartTime)
     Q_PROPERTY(double EndTime READ EndTime WRITE SetEndTime)
-    Q_PROPERTY(orv::TOrvTimeInterval TimeInterval READ TimeInterval WRITE SetTimeInterval)
+    Q_PROPERTY(orv::TimeComboBoxEnums::TOrvTimeInterval TimeInterval READ TimeInterval WRITE SetTimeInterval)
     Q_PROPERTY(orv::TOrvTimeFormatType FormatType READ FormatType WRITE SetFormatType)
     Q_PROPERTY(QString Format READ Format WRITE SetFormat)
     Q_PROPERTY(bool NumericOnly READ NumericOnly WRITE SetNumericOnly)

@@ -2,6 +2,10 @@
 
 #include <orvkit/calendar/OrvkitCalPanel.h>
 #include <orvkit/controls/OrvkitCheckBox.h>
+#include <orvkit/controls/OrvkitComboBox.h>
+#include <orvkit/controls/OrvkitDateTimeComboBox.h>
+#include <orvkit/controls/OrvkitStateComboBox.h>
+#include <orvkit/controls/OrvkitTimeComboBox.h>
 #include <orvkit/controls/OrvkitGroupBox.h>
 #include <orvkit/controls/OrvkitGroupCtrls.h>
 #include <orvkit/controls/OrvkitRadioBtn.h>
@@ -70,6 +74,12 @@ const std::vector<TControlClass>& ControlClasses()
         Plain<TOrvGroupBox>("TOrvGroupBox"),
         WithItems<TOrvRadioGroup>("TOrvRadioGroup"),
         WithItems<TOrvCheckGroup>("TOrvCheckGroup"),
+        Plain<TOrvComboBox>("TOrvComboBox"),
+        Plain<TOrvMonthComboBox>("TOrvMonthComboBox"),
+        Plain<TOrvDOWComboBox>("TOrvDOWComboBox"),
+        Plain<TOrvTZComboBox>("TOrvTZComboBox"),
+        Plain<TOrvTimeComboBox>("TOrvTimeComboBox"),
+        Plain<TOrvStateComboBox>("TOrvStateComboBox"),
     };
     return classes;
 }
