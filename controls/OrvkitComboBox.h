@@ -94,9 +94,6 @@ public:
     void SetDropDownAutoWidth(bool value) { fDropDownAutoWidth = value; }
     int DropDownWidth() const { return fDropDownWidth; }
     void SetDropDownWidth(int value) { fDropDownWidth = std::max(value, 0); }
-    /// Moves the control so that its right (bottom) edge lies there, without resizing it.
-    virtual void SetRight(int value) { move(value - width(), y()); }
-    virtual void SetBottom(int value) { move(x(), value - height()); }
     bool ItemIndexChange() const { return fItemIndexChange; }
     void SetItemIndexChange(bool value) { fItemIndexChange = value; }
     TEditCharCase CharCase() const { return fCharCase; }
