@@ -6,6 +6,7 @@
 #include <orvkit/framework/OrvkitEdit.h>
 #include <orvkit/framework/OrvkitEditRules.h>
 
+#include <QScreen>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
@@ -510,7 +511,10 @@ void TOrvCustomComboBox::showPopup()
         geometry.ScrollBarNeeded = ScrollBarNeeded();
         geometry.DropDownWidth = fDropDownWidth;
         geometry.ControlWidth = width();
-        view()->setMinimumWidth(DropDownListWidth(geometry));
+        // Never wider than the screen: a list as wide as a property allows cannot be drawn.
+        const QScreen* shownOn = screen();
+        const int widest = shownOn ? shownOn->availableGeometry().width() : 4096;
+        view()->setMinimumWidth(std::min(DropDownListWidth(geometry), widest));
         fRemembered = currentIndex();
         if (OnDropDown)
             OnDropDown(this);

@@ -124,7 +124,8 @@ int TOrvBaseDateTimeEdit::UsedWidth(const TOrvBaseEdit& edit, const std::optiona
 
 void TOrvBaseDateTimeEdit::Layout()
 {
-    setFixedWidth(DateWidth() + fGap + TimeWidth());
+    // Widths and gap as large as an int holds still give a width Qt can take.
+    setFixedWidth(ClampCoordinate(int64_t(DateWidth()) + fGap + TimeWidth()));
     if (fAutoSize) {
         setFixedHeight(fAutoHeight);
     } else {
@@ -138,7 +139,7 @@ void TOrvBaseDateTimeEdit::PlaceChildren()
 {
     const int dateWidth = DateWidth();
     fDateEdit->setGeometry(0, 0, dateWidth, height());
-    fTimeEdit->setGeometry(dateWidth + fGap, 0, TimeWidth(), height());
+    fTimeEdit->setGeometry(ClampCoordinate(int64_t(dateWidth) + fGap), 0, TimeWidth(), height());
 }
 
 void TOrvBaseDateTimeEdit::resizeEvent(QResizeEvent* e)
@@ -158,6 +159,7 @@ void TOrvBaseDateTimeEdit::PanelFontChanged()
 
 void TOrvBaseDateTimeEdit::SetDateWidth(int value)
 {
+    value = std::min(value, int(QWIDGETSIZE_MAX));
     if (value == fDateWidth || value < 0)
         return;
     fDateWidth = value;
@@ -166,6 +168,7 @@ void TOrvBaseDateTimeEdit::SetDateWidth(int value)
 
 void TOrvBaseDateTimeEdit::SetTimeWidth(int value)
 {
+    value = std::min(value, int(QWIDGETSIZE_MAX));
     if (value == fTimeWidth || value < 0)
         return;
     fTimeWidth = value;
@@ -174,6 +177,7 @@ void TOrvBaseDateTimeEdit::SetTimeWidth(int value)
 
 void TOrvBaseDateTimeEdit::SetGap(int value)
 {
+    value = std::min(value, int(QWIDGETSIZE_MAX));
     if (value == fGap || value < 0)
         return;
     fGap = value;
